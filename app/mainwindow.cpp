@@ -1,0 +1,102 @@
+#include "mainwindow.h"
+
+#include "converter/converterwindow.h"
+#include "converter/ui.h"
+#include "quantities/catalogue.h"
+
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+
+namespace unitavo {
+
+namespace {
+
+// A label that behaves as a link: blue, underlined, with a pointer of its own; a click opens it.
+class LinkLabel : public QLabel {
+public:
+    LinkLabel(const QString &text, std::function<void()> onClick, QWidget *parent)
+        : QLabel(text, parent)
+        , m_onClick(std::move(onClick))
+    {
+        QPalette p = palette();
+        p.setColor(QPalette::WindowText, QColor(0, 0, 255));
+        setPalette(p);
+    }
+
+protected:
+    void mouseReleaseEvent(QMouseEvent *event) override
+    {
+        if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+            m_onClick();
+        QLabel::mouseReleaseEvent(event);
+    }
+
+private:
+    std::function<void()> m_onClick;
+};
+
+void underline(QLabel *label)
+{
+    QFont f = label->font();
+    f.setUnderline(true);
+    label->setFont(f);
+}
+
+} // namespace
+
+MainWindow::MainWindow(LinkOpener opener, QWidget *parent)
+    : QWidget(parent, Qt::Window)
+    , m_opener(std::move(opener))
+{
+    setObjectName(QStringLiteral("frm_conv"));
+    setWindowTitle(QStringLiteral("Unitavo 3.3"));
+    setFont(defaultFont());
+    setFixedSize(fromTwips(1725), fromTwips(4290));
+
+    QWidget *previous = nullptr;
+    const auto &quantities = catalogue();
+    for (int i = 0; i < int(quantities.size()); ++i) {
+        const Quantity &q = *quantities[i];
+        auto *button = new QPushButton(QString::fromUtf8(q.caption), this);
+        button->setObjectName(QLatin1String(q.button));
+        button->setGeometry(fromTwips(195), fromTwips(120 + 360 * i), fromTwips(1335), fromTwips(255));
+        connect(button, &QPushButton::clicked, this, [this, i] { showQuantity(i); });
+        if (previous)
+            setTabOrder(previous, button);
+        previous = button;
+    }
+
+    auto *web = new LinkLabel(webAddress(), [this] { m_opener(webLink()); }, this);
+    web->setObjectName(QStringLiteral("Label1"));
+    web->setFont(fontLike("Arial", 6.75));
+    web->setGeometry(fromTwips(15), fromTwips(3720), fromTwips(1695), fromTwips(255));
+
+    auto *mail = new LinkLabel(mailAddress(), [this] { m_opener(mailLink()); }, this);
+    mail->setObjectName(QStringLiteral("Label2"));
+    mail->setGeometry(fromTwips(195), fromTwips(3960), fromTwips(1335), fromTwips(255));
+
+    // Form_Load: the labels take the look of hyperlinks.
+    underline(web);
+    web->setCursor(Qt::UpArrowCursor);
+    underline(mail);
+    mail->setCursor(Qt::WhatsThisCursor);
+}
+
+MainWindow::~MainWindow() = default;
+
+ConverterWindow *MainWindow::showQuantity(int index)
+{
+    const Quantity &q = *catalogue().at(index);
+    if (q.rows.empty())
+        return nullptr;
+    auto &window = m_windows.at(index);
+    if (!window)
+        window = std::make_unique<ConverterWindow>(q);
+    window->present();
+    return window.get();
+}
+
+ConverterWindow *MainWindow::existingWindow(int index) const { return m_windows.at(index).get(); }
+
+} // namespace unitavo

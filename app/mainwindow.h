@@ -1,0 +1,32 @@
+#pragma once
+
+#include "linklauncher.h"
+
+#include <QWidget>
+#include <array>
+#include <memory>
+
+namespace unitavo {
+
+class ConverterWindow;
+
+// The start-up window: one button per quantity, then the web and mail links.
+class MainWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit MainWindow(LinkOpener opener = openWithDesktop, QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    // The converter window of the quantity at this place in the catalogue, created on first use
+    // and shown again after that; nullptr for a quantity that has no units yet.
+    ConverterWindow *showQuantity(int index);
+    ConverterWindow *existingWindow(int index) const;
+
+private:
+    LinkOpener m_opener;
+    // Converter windows have no owner window: they outlive the main window being closed.
+    std::array<std::unique_ptr<ConverterWindow>, 10> m_windows;
+};
+
+} // namespace unitavo

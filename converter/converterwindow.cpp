@@ -1,0 +1,246 @@
+#include "converterwindow.h"
+
+#include "press.h"
+#include "ui.h"
+
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <cstring>
+
+namespace unitavo {
+
+struct ConverterWindow::Controls {
+    QWidget *form = nullptr; // parent of every control; deleting it discards them all
+    QButtonGroup *sources = nullptr;
+    QButtonGroup *targets = nullptr;
+    QVarLengthArray<std::pair<const char *, QLineEdit *>, 4> boxes; // every text box, by name
+    QVarLengthArray<QWidget *, 4> extras;
+
+    QLineEdit *box(const char *name) const
+    {
+        for (const auto &[boxName, edit] : boxes) {
+            if (std::strcmp(boxName, name) == 0)
+                return edit;
+        }
+        return nullptr;
+    }
+};
+
+namespace {
+
+QString caption(const char *text) { return QString::fromUtf8(text); }
+
+// Where a radio button's caption text starts, from its left edge.
+int captionOffset(const QRadioButton *button)
+{
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = button->text();
+    return button->style()->subElementRect(QStyle::SE_RadioButtonContents, &option, button).left();
+}
+
+QLineEdit *makeBox(QWidget *parent, const char *name, const Rect &rect, const QString &text)
+{
+    auto *box = new QLineEdit(text, parent);
+    box->setObjectName(QLatin1String(name));
+    box->setGeometry(fromTwips(rect));
+    box->setCursorPosition(0);
+    return box;
+}
+
+} // namespace
+
+ConverterWindow::ConverterWindow(const Quantity &quantity, QWidget *parent)
+    : QWidget(parent, Qt::Window)
+    , m_quantity(quantity)
+{
+    setObjectName(QLatin1String(quantity.name));
+    setWindowTitle(caption(quantity.caption));
+    setFont(defaultFont());
+    setFixedSize(fromTwips(quantity.layout.clientWidth), fromTwips(quantity.layout.clientHeight));
+}
+
+ConverterWindow::~ConverterWindow() = default;
+
+void ConverterWindow::present()
+{
+    if (!m_loaded)
+        load();
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    activateWindow();
+}
+
+void ConverterWindow::showEvent(QShowEvent *event)
+{
+    if (!m_loaded)
+        load();
+    QWidget::showEvent(event);
+}
+
+void ConverterWindow::closeEvent(QCloseEvent *event)
+{
+    // The controls are rebuilt on the next show; the window object and its pivot stay.
+    m_loaded = false;
+    QWidget::closeEvent(event);
+}
+
+void ConverterWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        calcola();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void ConverterWindow::load()
+{
+    if (m_controls)
+        delete m_controls->form;
+    m_controls = std::make_unique<Controls>();
+    Controls &c = *m_controls;
+    const Layout &layout = m_quantity.layout;
+
+    c.form = new QWidget(this);
+    c.form->setGeometry(rect());
+
+    QList<QWidget *> tabChain;
+    QList<QWidget *> targetChain;
+    const auto makeFrame = [&](const char *name, const Rect &r) {
+        auto *frame = new QGroupBox(c.form);
+        frame->setObjectName(QLatin1String(name));
+        frame->setGeometry(fromTwips(r));
+        return frame;
+    };
+    QGroupBox *sourceFrame = makeFrame(m_quantity.sourceFrame, layout.frame1);
+    QGroupBox *targetFrame = makeFrame(m_quantity.targetFrame, layout.frame2);
+    c.sources = new QButtonGroup(c.form);
+    c.targets = new QButtonGroup(c.form);
+
+    const auto makeUnit = [&](const UnitRow &row, int index, bool sourceSide) {
+        QGroupBox *frame = sourceSide ? sourceFrame : targetFrame;
+        auto *button = new QRadioButton(caption(row.captionFor(sourceSide)), frame);
+        button->setObjectName(QLatin1String(sourceSide ? row.source : row.target));
+        // A caption never clips: a button too narrow for it in this font grows within its frame.
+        const int left = fromTwips(120);
+        const int width = std::max(fromTwips(row.widthFor(sourceSide)),
+            std::min(button->sizeHint().width(), frame->width() - left - 2));
+        button->setGeometry(left, fromTwips(row.top), width, fromTwips(row.height));
+        (sourceSide ? c.sources : c.targets)->addButton(button, index);
+        (sourceSide ? tabChain : targetChain).append(button);
+
+        const Superscript &sup = row.superscript;
+        if (sup.text) {
+            auto *label = new QLabel(QLatin1String(sup.text), frame);
+            label->setObjectName(QLatin1String(sourceSide ? sup.sourceLabel : sup.targetLabel));
+            label->setFont(fontLike("Arial", 5.25));
+            label->setAttribute(Qt::WA_TransparentForMouseEvents);
+            // Right after the caption's last letter, so that it reads as m², cm³.
+            const int x = left + captionOffset(button)
+                + button->fontMetrics().horizontalAdvance(button->text());
+            label->setGeometry(x, fromTwips(row.top), fromTwips(sup.width), fromTwips(sup.height));
+        }
+    };
+    for (int i = 0; i < int(m_quantity.rows.size()); ++i) {
+        makeUnit(m_quantity.rows[i], i, true);
+        makeUnit(m_quantity.rows[i], i, false);
+    }
+
+    QLineEdit *input = makeBox(sourceFrame, kInputBox, layout.input, QStringLiteral("1"));
+    c.boxes.append({kInputBox, input});
+    tabChain.append(input);
+    for (const ExtraControl &extra : m_quantity.extras) {
+        QWidget *w = nullptr;
+        if (extra.kind == ExtraControl::Kind::TextBox) {
+            auto *box = makeBox(sourceFrame, extra.name, extra.rect, caption(extra.text));
+            c.boxes.append({extra.name, box});
+            tabChain.append(box);
+            w = box;
+        } else {
+            w = new QLabel(caption(extra.text), sourceFrame);
+            w->setObjectName(QLatin1String(extra.name));
+            w->setGeometry(fromTwips(extra.rect));
+        }
+        if (extra.fontFamily)
+            w->setFont(fontLike(extra.fontFamily, extra.fontPoints));
+        w->setVisible(false);
+        c.extras.append(w);
+    }
+    tabChain.append(targetChain);
+
+    auto *calcolaButton = new QPushButton(QStringLiteral("Calcola"), c.form);
+    calcolaButton->setObjectName(QLatin1String(kCalcola));
+    calcolaButton->setGeometry(fromTwips(layout.calcola));
+    connect(calcolaButton, &QPushButton::clicked, this, &ConverterWindow::calcola);
+    tabChain.append(calcolaButton);
+
+    QLineEdit *result = makeBox(layout.resultOnWindow ? c.form : targetFrame, kResultBox,
+        layout.result, QString());
+    result->setReadOnly(true);
+    if (layout.resultOnWindow)
+        result->raise(); // drawn over the lower part of the target frame
+    c.boxes.append({kResultBox, result});
+    tabChain.append(result);
+
+    for (const char *name : m_quantity.tabTail) {
+        QWidget *w = c.form->findChild<QWidget *>(QLatin1String(name));
+        if (w && tabChain.removeOne(w))
+            tabChain.append(w);
+    }
+    for (int i = 1; i < tabChain.size(); ++i)
+        setTabOrder(tabChain[i - 1], tabChain[i]);
+
+    if (!m_quantity.inputLayouts.empty())
+        connect(c.sources, &QButtonGroup::idClicked, this, &ConverterWindow::applyInputLayout);
+
+    c.form->show();
+    if (!tabChain.isEmpty())
+        tabChain.first()->setFocus(Qt::OtherFocusReason);
+    m_loaded = true;
+}
+
+void ConverterWindow::applyInputLayout(int row)
+{
+    const InputLayout &layout = m_quantity.inputLayouts[m_quantity.rows[row].inputLayout];
+    QLineEdit *input = m_controls->box(kInputBox);
+    input->resize(fromTwips(layout.inputWidth), input->height());
+    for (QWidget *extra : m_controls->extras)
+        extra->setVisible(layout.extrasVisible);
+}
+
+void ConverterWindow::calcola()
+{
+    if (!m_loaded)
+        return;
+    const Controls &c = *m_controls;
+    PressInput input;
+    input.source = c.sources->checkedId();
+    input.target = c.targets->checkedId();
+    for (const auto &[name, box] : c.boxes)
+        input.texts.append({name, box->text()});
+    input.heldPivot = m_heldPivot;
+    input.locale = QLocale();
+
+    const PressOutcome outcome = press(m_quantity, input);
+    m_heldPivot = outcome.heldPivot;
+    for (const BoxText &w : outcome.writes) {
+        if (QLineEdit *box = c.box(w.box)) {
+            box->setText(w.text);
+            box->setCursorPosition(0);
+        }
+    }
+    if (outcome.failure)
+        reportFailure(this, *outcome.failure);
+}
+
+} // namespace unitavo

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "quantity.h"
+
+#include <QWidget>
+#include <memory>
+
+namespace unitavo {
+
+// The window of one quantity, built from its definition: source units on the left, target units
+// on the right, the input and result boxes and "Calcola". The window object lives for the whole
+// run; its controls are created when it is shown after being closed (or for the first time) and
+// so come back in their initial state, while a window-held pivot survives.
+class ConverterWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit ConverterWindow(const Quantity &quantity, QWidget *parent = nullptr);
+    ~ConverterWindow() override;
+
+    // Shows the window, loading its controls first when it is not open, and brings it to the front.
+    void present();
+    // Runs one conversion from the current input and selections (btn_Calcola_Click).
+    void calcola();
+
+    const Quantity &quantity() const { return m_quantity; }
+    double heldPivot() const { return m_heldPivot; }
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    struct Controls;
+
+    void load();
+    void applyInputLayout(int row);
+
+    const Quantity &m_quantity;
+    double m_heldPivot = 0.0;
+    bool m_loaded = false;
+    std::unique_ptr<Controls> m_controls;
+};
+
+} // namespace unitavo

@@ -1,0 +1,42 @@
+#include "ui.h"
+
+#include <QMessageBox>
+#include <cmath>
+
+namespace unitavo {
+
+namespace {
+
+FailureReporter &reporter()
+{
+    static FailureReporter current;
+    return current;
+}
+
+} // namespace
+
+QFont fontLike(const char *family, double points)
+{
+    QFont font;
+    // Arial and MS Sans Serif have metric-compatible or close free faces on Linux desktops.
+    font.setFamilies({QString::fromLatin1(family), QStringLiteral("Liberation Sans"),
+        QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(std::max(1, int(std::lround(points * 96.0 / 72.0))));
+    return font;
+}
+
+QFont defaultFont() { return fontLike("Liberation Sans", 8.0); }
+
+void setFailureReporter(FailureReporter r) { reporter() = std::move(r); }
+
+void reportFailure(QWidget *window, Failure failure)
+{
+    if (reporter()) {
+        reporter()(window, failure);
+        return;
+    }
+    QMessageBox::warning(window, window ? window->windowTitle() : QString(), failureMessage(failure));
+}
+
+} // namespace unitavo

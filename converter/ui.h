@@ -1,0 +1,32 @@
+#pragma once
+
+#include "quantity.h"
+
+#include <QFont>
+#include <QRect>
+#include <functional>
+
+class QWidget;
+
+namespace unitavo {
+
+// Window definitions are in twips; fifteen of them make one logical pixel.
+constexpr int fromTwips(int twips) { return (twips + 7) / 15; }
+inline QRect fromTwips(const Rect &r)
+{
+    return QRect(fromTwips(r.left), fromTwips(r.top), fromTwips(r.width), fromTwips(r.height));
+}
+
+// The font of every caption, close to an 8-point sans serif of the classic desktop.
+QFont defaultFont();
+// The nearest available font to a named one at a size in points, sized in logical pixels so that
+// it keeps its place beside controls that are sized in logical pixels too.
+QFont fontLike(const char *family, double points);
+
+// Where failures of a press are reported. The default shows a modal message box titled with the
+// window's caption; tests install their own to capture reports without a dialog.
+using FailureReporter = std::function<void(QWidget *window, Failure failure)>;
+void setFailureReporter(FailureReporter reporter);
+void reportFailure(QWidget *window, Failure failure);
+
+} // namespace unitavo

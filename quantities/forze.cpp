@@ -1,0 +1,61 @@
+// Forces, through the kilogram-force. The pivot is held by the window between presses.
+#include "catalogue.h"
+
+namespace unitavo::quantities {
+
+namespace {
+
+// Each constant is the number of units in one kilogram-force.
+constexpr UnitRow rows[] = {
+    {.source = "opt_g1", .target = "opt_g2", .sourceCaption = "grammo         (g)",
+        .targetCaption = "grammo        (g)", .top = 360, .sourceWidth = 1455, .targetWidth = 1455,
+        .into = into(over(real(1000))), .outOf = outOf(times(real(1000)))},
+    {.source = "opt_kg1", .target = "opt_kg2", .sourceCaption = "chilogrammo  (kg)",
+        .targetCaption = "chilogrammo (kg)", .top = 720, .sourceWidth = 1815, .targetWidth = 1575,
+        .into = intoAsIs(), .outOf = outAsIs()},
+    {.source = "opt_jc1", .target = "opt_jc2", .sourceCaption = "J/cm", .top = 1080,
+        .sourceWidth = 1815, .targetWidth = 1815, .into = into(over(real(980.665))),
+        .outOf = outOf(times(real(980.665)))},
+    {.source = "opt_jm1", .target = "opt_jm2", .sourceCaption = "J/m", .targetCaption = "J/m ",
+        .top = 1440, .sourceWidth = 1815, .targetWidth = 1815, .into = into(over(real(9.80665))),
+        .outOf = outOf(times(real(9.80665)))},
+    {.source = "opt_lbs", .target = "opt_lbs2", .sourceCaption = "libbra            (lbs)",
+        .targetCaption = "libbra             (lbs)", .top = 1800, .sourceWidth = 1935,
+        .targetWidth = 1935, .into = into(over(real(2.2046223))),
+        .outOf = outOf(times(real(2.2046223)))},
+    {.source = "opt_oz1", .target = "opt_oz2", .sourceCaption = "oncia            (oz)",
+        .targetCaption = "oncia             (oz)", .top = 2160, .sourceWidth = 1695,
+        .targetWidth = 1935, .into = into(over(real(35.27396195))),
+        .outOf = outOf(times(real(35.27396195)))},
+    {.source = "opt_n1", .target = "opt_n2", .sourceCaption = "Newton        (N)",
+        .targetCaption = "Newton         (N)", .top = 2520, .sourceWidth = 1575,
+        .targetWidth = 1695, .into = into(over(real(9.80665))),
+        .outOf = outOf(times(real(9.80665)))},
+    {.source = "opt_kn1", .target = "opt_kn2", .sourceCaption = "chilonewton (kN)",
+        .targetCaption = "chilonewton  (kN)", .top = 2880, .sourceWidth = 1935,
+        .targetWidth = 1575, .into = into(over(real(0.00980665))),
+        .outOf = outOf(times(real(0.00980665)))},
+    {.source = "opt_dyn1", .target = "Opt_dyn2", .sourceCaption = "dyna             (dyn)",
+        .top = 3240, .sourceWidth = 1815, .targetWidth = 1695, .height = 195,
+        .into = into(over(real(980665))), .outOf = outOf(times(real(980665)))},
+};
+
+} // namespace
+
+const Quantity &forze()
+{
+    static const Quantity quantity{
+        .name = "frm_forze",
+        .caption = "Forze",
+        .button = "btn_Forze",
+        .pivot = PivotKind::WindowHeld,
+        .rows = rows,
+        .layout = {.clientWidth = 4710, .clientHeight = 4515,
+            .frame1 = {0, 0, 2295, 4095}, .frame2 = {2400, 0, 2295, 4095},
+            .input = {120, 3720, 1935, 285}, .result = {2520, 3720, 2055, 285},
+            .resultOnWindow = true, .calcola = {1680, 4200, 1335, 255}},
+    };
+    return quantity;
+}
+
+} // namespace unitavo::quantities
