@@ -46,7 +46,8 @@ inline PressOutcome run(const Quantity &q, const PressCase &c)
     if (c.target && in.target < 0)
         qFatal("unknown target button %s", c.target);
     in.texts.append({kInputBox, c.input});
-    in.texts.append(c.extra);
+    for (const BoxText &t : c.extra)
+        in.texts.append(t);
     in.heldPivot = c.held;
     in.locale = c.locale;
     return press(q, in);
