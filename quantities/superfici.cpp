@@ -1,11 +1,163 @@
+// Areas, through the square metre. The pivot lives for one press and starts empty, so a press
+// with no source selected shows 0 for every target.
 #include "catalogue.h"
 
 namespace unitavo::quantities {
 
-// Units table still to come: the main window's button opens nothing until it has rows.
+namespace {
+
+// The "2" after a square unit's caption. The labels of the source frame are Label1 to Label11
+// from top to bottom, those of the target frame Label12 to Label22 in the same row order.
+constexpr Superscript square(const char *sourceLabel, const char *targetLabel, int width = 255)
+{
+    return {.text = "2",
+        .width = width,
+        .height = 135,
+        .sourceLabel = sourceLabel,
+        .targetLabel = targetLabel};
+}
+
+// Each constant is the number of units in one square metre. Every row divides by a double on the
+// way in, the square metre included, so the pivot is always a number; on the way out 1, 100 and
+// 10000 are 16-bit integers and 1000000 a 32-bit integer.
+constexpr UnitRow rows[] = {
+    {.source = "mq",
+        .target = "m2",
+        .sourceCaption = "m",
+        .top = 240,
+        .sourceWidth = 495,
+        .superscript = square("Label1", "Label12"),
+        .into = into(over(real(1.0))),
+        .outOf = outOf(times(int16(1)))},
+    {.source = "acri",
+        .target = "acri2",
+        .sourceCaption = "acri",
+        .top = 480,
+        .sourceWidth = 615,
+        .into = into(over(real(0.0002471053815))),
+        .outOf = outOf(times(real(0.0002471053815)))},
+    {.source = "cm",
+        .target = "cm2",
+        .sourceCaption = "cm",
+        .top = 720,
+        .sourceWidth = 615,
+        .superscript = square("Label2", "Label13", 135),
+        .into = into(over(real(10000.0))),
+        .outOf = outOf(times(int16(10000)))},
+    {.source = "dm",
+        .target = "dm2",
+        .sourceCaption = "dm",
+        .top = 960,
+        .sourceWidth = 615,
+        .superscript = square("Label3", "Label14"),
+        .into = into(over(real(100.0))),
+        .outOf = outOf(times(int16(100)))},
+    {.source = "ft",
+        .target = "ft2",
+        .sourceCaption = "piedi",
+        .top = 1200,
+        .sourceWidth = 735,
+        .superscript = square("Label4", "Label15"),
+        .into = into(over(real(10.76391042))),
+        .outOf = outOf(times(real(10.76391042)))},
+    {.source = "ettari",
+        .target = "ettari2",
+        .sourceCaption = "ettari",
+        .top = 1440,
+        .sourceWidth = 735,
+        .into = into(over(real(0.0001))),
+        .outOf = outOf(times(real(0.0001)))},
+    {.source = "hm",
+        .target = "hm2",
+        .sourceCaption = "hm",
+        .top = 1680,
+        .sourceWidth = 615,
+        .superscript = square("Label5", "Label16"),
+        .into = into(over(real(0.0001))),
+        .outOf = outOf(times(real(0.0001)))},
+    {.source = "km",
+        .target = "km2",
+        .sourceCaption = "km",
+        .top = 1920,
+        .sourceWidth = 615,
+        .superscript = square("Label6", "Label17"),
+        .into = into(over(real(1e-06))),
+        .outOf = outOf(times(real(1e-06)))},
+    {.source = "mil",
+        .target = "mil2",
+        .sourceCaption = "miglia",
+        .top = 2160,
+        .sourceWidth = 735,
+        .superscript = square("Label7", "Label18"),
+        .into = into(over(real(3.861021585e-07))),
+        .outOf = outOf(times(real(3.861021585e-07)))},
+    {.source = "mm",
+        .target = "mm2",
+        .sourceCaption = "mm",
+        .top = 2400,
+        .sourceWidth = 615,
+        .superscript = square("Label8", "Label19"),
+        .into = into(over(real(1000000.0))),
+        .outOf = outOf(times(int32(1000000)))},
+    {.source = "yd",
+        .target = "yd2",
+        .sourceCaption = "yard",
+        .top = 2640,
+        .sourceWidth = 615,
+        .superscript = square("Label9", "Label20"),
+        .into = into(over(real(1.195990046))),
+        .outOf = outOf(times(real(1.195990046)))},
+    {.source = "are",
+        .target = "are2",
+        .sourceCaption = "are",
+        .top = 2880,
+        .sourceWidth = 615,
+        .into = into(over(real(0.01))),
+        .outOf = outOf(times(real(0.01)))},
+    {.source = "rood",
+        .target = "rood2",
+        .sourceCaption = "rood",
+        .top = 3120,
+        .sourceWidth = 615,
+        .into = into(over(real(0.0009884215259))),
+        .outOf = outOf(times(real(0.0009884215259)))},
+    {.source = "pertiche",
+        .target = "pertiche2",
+        .sourceCaption = "pertiche",
+        .top = 3360,
+        .sourceWidth = 975,
+        .superscript = square("Label10", "Label21"),
+        .into = into(over(real(0.03953696103))),
+        .outOf = outOf(times(real(0.03953696103)))},
+    {.source = "inc",
+        .target = "in2",
+        .sourceCaption = "pollici",
+        .top = 3600,
+        .sourceWidth = 735,
+        .height = 315,
+        .superscript = square("Label11", "Label22"),
+        .into = into(over(real(1550.0031))),
+        .outOf = outOf(times(real(1550.0031)))},
+};
+
+} // namespace
+
 const Quantity &superfici()
 {
-    static const Quantity quantity{.name = "frm_superfici", .caption = "Superfici", .button = "btn_superfici"};
+    static const Quantity quantity{
+        .name = "frm_superfici",
+        .caption = "Superfici",
+        .button = "btn_superfici",
+        .pivot = PivotKind::PerPress,
+        .rows = rows,
+        .layout = {.clientWidth = 4755,
+            .clientHeight = 4770,
+            .frame1 = {0, 0, 2295, 4335},
+            .frame2 = {2400, 0, 2295, 4335},
+            .input = {120, 3960, 1935, 285},
+            .result = {120, 3960, 2055, 285},
+            .calcola = {1680, 4440, 1335, 255}},
+    };
     return quantity;
 }
 
