@@ -1,11 +1,108 @@
+// Accelerations, through the metre per second squared. The pivot lives for one press and starts
+// empty, so a press with no source selected shows 0 for every target.
 #include "catalogue.h"
 
 namespace unitavo::quantities {
 
-// Units table still to come: the main window's button opens nothing until it has rows.
+namespace {
+
+// The "2" after a per-second-squared caption, with its label names in both frames.
+constexpr Superscript squared(const char *sourceLabel, const char *targetLabel)
+{
+    return {.text = "2",
+        .width = 255,
+        .height = 135,
+        .sourceLabel = sourceLabel,
+        .targetLabel = targetLabel};
+}
+
+// Each constant is the number of units in one metre per second squared. Every source divides by
+// a double, m/sec² by 1.0, so the pivot is always a number; the factors 1 and 100 on the way out
+// are 16-bit integers. The gal is the centimetre per second squared under another name.
+constexpr UnitRow rows[] = {
+    {.source = "ms",
+        .target = "ms2",
+        .sourceCaption = "m/sec",
+        .top = 240,
+        .sourceWidth = 855,
+        .superscript = squared("Label2", "Label7"),
+        .into = into(over(real(1.0))),
+        .outOf = outOf(times(int16(1)))},
+    {.source = "cms",
+        .target = "cms2",
+        .sourceCaption = "cm/sec",
+        .top = 600,
+        .sourceWidth = 855,
+        .superscript = squared("Label1", "Label8"),
+        .into = into(over(real(100.0))),
+        .outOf = outOf(times(int16(100)))},
+    {.source = "fts",
+        .target = "fts2",
+        .sourceCaption = "foot/sec",
+        .top = 960,
+        .sourceWidth = 975,
+        .superscript = squared("Label3", "Label9"),
+        .into = into(over(real(3.280839895))),
+        .outOf = outOf(times(real(3.280839895)))},
+    {.source = "g",
+        .target = "g2",
+        .sourceCaption = "g",
+        .top = 1320,
+        .sourceWidth = 375,
+        .into = into(over(real(0.1019716213))),
+        .outOf = outOf(times(real(0.1019716213)))},
+    {.source = "gal",
+        .target = "gal2",
+        .sourceCaption = "gal",
+        .top = 1680,
+        .sourceWidth = 615,
+        .into = into(over(real(100.0))),
+        .outOf = outOf(times(int16(100)))},
+    {.source = "ins",
+        .target = "ins2",
+        .sourceCaption = "inch/sec",
+        .top = 2040,
+        .sourceWidth = 975,
+        .superscript = squared("Label6", "Label12"),
+        .into = into(over(real(39.37007874))),
+        .outOf = outOf(times(real(39.37007874)))},
+    {.source = "mils",
+        .target = "mils2",
+        .sourceCaption = "mile/sec",
+        .top = 2400,
+        .sourceWidth = 975,
+        .superscript = squared("Label5", "Label11"),
+        .into = into(over(real(0.0006213711922))),
+        .outOf = outOf(times(real(0.0006213711922)))},
+    {.source = "yds",
+        .target = "yds2",
+        .sourceCaption = "yard/sec",
+        .top = 2760,
+        .sourceWidth = 975,
+        .superscript = squared("Label4", "Label10"),
+        .into = into(over(real(1.093613298))),
+        .outOf = outOf(times(real(1.093613298)))},
+};
+
+} // namespace
+
 const Quantity &accelerazioni()
 {
-    static const Quantity quantity{.name = "frm_accelerazioni", .caption = "Accelerazioni", .button = "btn_accelerazioni"};
+    static const Quantity quantity{
+        .name = "frm_accelerazioni",
+        .caption = "Accelerazioni",
+        .button = "btn_accelerazioni",
+        .pivot = PivotKind::PerPress,
+        .rows = rows,
+        .layout = {.clientWidth = 4710,
+            .clientHeight = 3960,
+            .frame1 = {0, 0, 2295, 3495},
+            .frame2 = {2400, 0, 2295, 3495},
+            .input = {120, 3120, 1935, 285},
+            .result = {120, 3120, 2055, 285},
+            .calcola = {1680, 3600, 1335, 255}},
+        .sourceFrame = "frame1",
+    };
     return quantity;
 }
 
