@@ -8,10 +8,19 @@
 
 namespace unitavo {
 
-QString webAddress() { return QStringLiteral(UNITAVO_WEB_ADDRESS); }
-QString mailAddress() { return QStringLiteral(UNITAVO_MAIL_ADDRESS); }
+QString webAddress()
+{
+    return QStringLiteral(UNITAVO_WEB_ADDRESS);
+}
+QString mailAddress()
+{
+    return QStringLiteral(UNITAVO_MAIL_ADDRESS);
+}
 
-QString webLink() { return QStringLiteral("http://") + webAddress(); }
+QString webLink()
+{
+    return QStringLiteral("http://") + webAddress();
+}
 
 QString mailLink()
 {

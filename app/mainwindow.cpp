@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <algorithm>
 
 namespace unitavo {
 
@@ -43,6 +44,13 @@ void underline(QLabel *label)
     label->setFont(f);
 }
 
+// An address longer than its label's place widens the label up to the window's right edge.
+void fitWidth(QLabel *label)
+{
+    const int room = label->parentWidget()->width() - label->x();
+    label->resize(std::clamp(label->sizeHint().width(), label->width(), room), label->height());
+}
+
 } // namespace
 
 MainWindow::MainWindow(LinkOpener opener, QWidget *parent)
@@ -60,19 +68,22 @@ MainWindow::MainWindow(LinkOpener opener, QWidget *parent)
         const Quantity &q = *quantities[i];
         auto *button = new QPushButton(QString::fromUtf8(q.caption), this);
         button->setObjectName(QLatin1String(q.button));
-        button->setGeometry(fromTwips(195), fromTwips(120 + 360 * i), fromTwips(1335), fromTwips(255));
+        button->setGeometry(
+            fromTwips(195), fromTwips(120 + 360 * i), fromTwips(1335), fromTwips(255));
         connect(button, &QPushButton::clicked, this, [this, i] { showQuantity(i); });
         if (previous)
             setTabOrder(previous, button);
         previous = button;
     }
 
-    auto *web = new LinkLabel(webAddress(), [this] { m_opener(webLink()); }, this);
+    auto *web = new LinkLabel(
+        webAddress(), [this] { m_opener(webLink()); }, this);
     web->setObjectName(QStringLiteral("Label1"));
     web->setFont(fontLike("Arial", 6.75));
     web->setGeometry(fromTwips(15), fromTwips(3720), fromTwips(1695), fromTwips(255));
 
-    auto *mail = new LinkLabel(mailAddress(), [this] { m_opener(mailLink()); }, this);
+    auto *mail = new LinkLabel(
+        mailAddress(), [this] { m_opener(mailLink()); }, this);
     mail->setObjectName(QStringLiteral("Label2"));
     mail->setGeometry(fromTwips(195), fromTwips(3960), fromTwips(1335), fromTwips(255));
 
@@ -81,6 +92,8 @@ MainWindow::MainWindow(LinkOpener opener, QWidget *parent)
     web->setCursor(Qt::UpArrowCursor);
     underline(mail);
     mail->setCursor(Qt::WhatsThisCursor);
+    fitWidth(web);
+    fitWidth(mail);
 }
 
 MainWindow::~MainWindow() = default;
@@ -97,6 +110,9 @@ ConverterWindow *MainWindow::showQuantity(int index)
     return window.get();
 }
 
-ConverterWindow *MainWindow::existingWindow(int index) const { return m_windows.at(index).get(); }
+ConverterWindow *MainWindow::existingWindow(int index) const
+{
+    return m_windows.at(index).get();
+}
 
 } // namespace unitavo

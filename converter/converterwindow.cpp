@@ -36,7 +36,10 @@ struct ConverterWindow::Controls {
 
 namespace {
 
-QString caption(const char *text) { return QString::fromUtf8(text); }
+QString caption(const char *text)
+{
+    return QString::fromUtf8(text);
+}
 
 // Where a radio button's caption text starts, from its left edge.
 int captionOffset(const QRadioButton *button)
@@ -184,8 +187,8 @@ void ConverterWindow::load()
     connect(calcolaButton, &QPushButton::clicked, this, &ConverterWindow::calcola);
     tabChain.append(calcolaButton);
 
-    QLineEdit *result = makeBox(layout.resultOnWindow ? c.form : targetFrame, kResultBox,
-        layout.result, QString());
+    QLineEdit *result = makeBox(
+        layout.resultOnWindow ? c.form : targetFrame, kResultBox, layout.result, QString());
     result->setReadOnly(true);
     if (layout.resultOnWindow)
         result->raise(); // drawn over the lower part of the target frame

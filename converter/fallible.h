@@ -15,17 +15,14 @@ enum class Failure {
 QString failureMessage(Failure failure);
 
 // A value or the failure that prevented it. Failures travel as values, never as exceptions.
-template <typename T>
-class Fallible {
+template <typename T> class Fallible {
 public:
     Fallible(T value)
         : m_state(std::move(value))
-    {
-    }
+    { }
     Fallible(Failure failure)
         : m_state(failure)
-    {
-    }
+    { }
 
     bool ok() const { return std::holds_alternative<T>(m_state); }
     explicit operator bool() const { return ok(); }

@@ -19,7 +19,9 @@ QLocale strictCopy(const QLocale &locale)
 bool isWellFormed(const QString &text, const QLocale &locale)
 {
     const QString decimal = QRegularExpression::escape(locale.decimalPoint());
-    const QString pattern = QStringLiteral("^\\s*[-+]?([0-9]+(%1[0-9]*)?|%1[0-9]+)([eE][-+]?[0-9]+)?\\s*$").arg(decimal);
+    const QString pattern
+        = QStringLiteral("^\\s*[-+]?([0-9]+(%1[0-9]*)?|%1[0-9]+)([eE][-+]?[0-9]+)?\\s*$")
+              .arg(decimal);
     return QRegularExpression(pattern).match(text).hasMatch();
 }
 
@@ -30,7 +32,8 @@ Fallible<double> textToNumber(const QString &text, const QLocale &locale)
     bool ok = false;
     const double value = strictCopy(locale).toDouble(text, &ok);
     if (ok)
-        return std::isfinite(value) ? Fallible<double>(value) : Fallible<double>(Failure::NotANumber);
+        return std::isfinite(value) ? Fallible<double>(value)
+                                    : Fallible<double>(Failure::NotANumber);
     if (std::isinf(value))
         return Failure::OutOfRange;
     if (isWellFormed(text, locale))

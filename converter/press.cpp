@@ -9,7 +9,10 @@ namespace unitavo {
 
 namespace {
 
-bool sameBox(const char *a, const char *b) { return std::strcmp(a, b) == 0; }
+bool sameBox(const char *a, const char *b)
+{
+    return std::strcmp(a, b) == 0;
+}
 
 // Source phase. Returns false when the press ends here (a failure, or a hook that halted it).
 bool enter(const Quantity &quantity, const UnitRow &row, PressContext &press, Value &pivot)
@@ -49,8 +52,8 @@ bool enter(const Quantity &quantity, const UnitRow &row, PressContext &press, Va
     return true;
 }
 
-Fallible<QString> leave(const Quantity &quantity, const UnitRow &row, PressContext &press,
-    const Value &pivot)
+Fallible<QString> leave(
+    const Quantity &quantity, const UnitRow &row, PressContext &press, const Value &pivot)
 {
     if (quantity.pivot == PivotKind::WindowHeld) {
         const double p = row.outOf.asIs ? press.outcome.heldPivot

@@ -19,7 +19,7 @@ using BoxTexts = QVarLengthArray<BoxText, 4>;
 struct PressInput {
     int source = -1; // selected source row, -1 for none
     int target = -1; // selected target row, -1 for none
-    BoxTexts texts;  // txt_conv and any extra text boxes
+    BoxTexts texts; // txt_conv and any extra text boxes
     double heldPivot = 0.0;
     QLocale locale;
 };

@@ -22,17 +22,28 @@ struct Sequence {
     std::span<const Step> view() const { return {steps.data(), std::size_t(count)}; }
 };
 
-template <typename... S>
-constexpr Sequence sequence(S... s)
+template <typename... S> constexpr Sequence sequence(S... s)
 {
     static_assert(sizeof...(S) <= 3);
     return Sequence{{s...}, int(sizeof...(S))};
 }
 
-constexpr Step times(Constant k) { return {Op::Multiply, k}; }
-constexpr Step over(Constant k) { return {Op::Divide, k}; }
-constexpr Step plus(Constant k) { return {Op::Add, k}; }
-constexpr Step minus(Constant k) { return {Op::Subtract, k}; }
+constexpr Step times(Constant k)
+{
+    return {Op::Multiply, k};
+}
+constexpr Step over(Constant k)
+{
+    return {Op::Divide, k};
+}
+constexpr Step plus(Constant k)
+{
+    return {Op::Add, k};
+}
+constexpr Step minus(Constant k)
+{
+    return {Op::Subtract, k};
+}
 
 // How a unit enters the pivot: as is (the typed text, or its number for a window-held pivot),
 // through arithmetic steps, or through a hook.
@@ -49,15 +60,31 @@ struct OutOf {
     OutOfHook hook = nullptr;
 };
 
-constexpr Into intoAsIs() { return {}; }
-template <typename... S>
-constexpr Into into(S... s) { return {false, sequence(s...), nullptr}; }
-constexpr Into into(IntoHook hook) { return {false, {}, hook}; }
+constexpr Into intoAsIs()
+{
+    return {};
+}
+template <typename... S> constexpr Into into(S... s)
+{
+    return {false, sequence(s...), nullptr};
+}
+constexpr Into into(IntoHook hook)
+{
+    return {false, {}, hook};
+}
 
-constexpr OutOf outAsIs() { return {}; }
-template <typename... S>
-constexpr OutOf outOf(S... s) { return {false, sequence(s...), nullptr}; }
-constexpr OutOf outOf(OutOfHook hook) { return {false, {}, hook}; }
+constexpr OutOf outAsIs()
+{
+    return {};
+}
+template <typename... S> constexpr OutOf outOf(S... s)
+{
+    return {false, sequence(s...), nullptr};
+}
+constexpr OutOf outOf(OutOfHook hook)
+{
+    return {false, {}, hook};
+}
 
 // Positions and sizes are in twips, as the window definitions give them.
 struct Rect {
@@ -95,12 +122,15 @@ struct UnitRow {
     {
         return sourceSide || !targetCaption ? sourceCaption : targetCaption;
     }
-    int widthFor(bool sourceSide) const { return sourceSide || !targetWidth ? sourceWidth : targetWidth; }
+    int widthFor(bool sourceSide) const
+    {
+        return sourceSide || !targetWidth ? sourceWidth : targetWidth;
+    }
 };
 
 enum class PivotKind {
     WindowHeld, // a double kept by the window between presses and across reloads
-    PerPress,   // a value that lives for one press and starts empty
+    PerPress, // a value that lives for one press and starts empty
 };
 
 // A control beyond the common ones (the fraction boxes of the lengths window).
@@ -108,15 +138,15 @@ struct ExtraControl {
     enum class Kind { TextBox, Label };
     const char *name = nullptr;
     Kind kind = Kind::TextBox;
-    Rect rect;               // inside the source frame
-    const char *text = "";   // initial text or caption
+    Rect rect; // inside the source frame
+    const char *text = ""; // initial text or caption
     const char *fontFamily = nullptr; // nullptr: the window's font
     double fontPoints = 0.0;
 };
 
 // What a click on a source button does to the input row.
 struct InputLayout {
-    int inputWidth = 0;   // width of txt_conv, twips
+    int inputWidth = 0; // width of txt_conv, twips
     bool extrasVisible = false;
 };
 
@@ -125,7 +155,7 @@ struct Layout {
     int clientHeight = 0;
     Rect frame1;
     Rect frame2;
-    Rect input;  // txt_conv, in the source frame
+    Rect input; // txt_conv, in the source frame
     Rect result; // txt_sol, in the target frame or on the window
     bool resultOnWindow = false;
     Rect calcola;
@@ -138,9 +168,9 @@ inline constexpr const char *kCalcola = "btn_Calcola";
 // Everything that makes one converter window: names, units table, pivot kind, layout and what the
 // quantity adds to the common pattern.
 struct Quantity {
-    const char *name = nullptr;    // window object name, frm_...
+    const char *name = nullptr; // window object name, frm_...
     const char *caption = nullptr; // window caption, also the main window's button caption
-    const char *button = nullptr;  // the main window's button, btn_...
+    const char *button = nullptr; // the main window's button, btn_...
     PivotKind pivot = PivotKind::PerPress;
     std::span<const UnitRow> rows;
     Layout layout;

@@ -26,9 +26,15 @@ QFont fontLike(const char *family, double points)
     return font;
 }
 
-QFont defaultFont() { return fontLike("Liberation Sans", 8.0); }
+QFont defaultFont()
+{
+    return fontLike("Liberation Sans", 8.0);
+}
 
-void setFailureReporter(FailureReporter r) { reporter() = std::move(r); }
+void setFailureReporter(FailureReporter r)
+{
+    reporter() = std::move(r);
+}
 
 void reportFailure(QWidget *window, Failure failure)
 {
@@ -36,7 +42,8 @@ void reportFailure(QWidget *window, Failure failure)
         reporter()(window, failure);
         return;
     }
-    QMessageBox::warning(window, window ? window->windowTitle() : QString(), failureMessage(failure));
+    QMessageBox::warning(
+        window, window ? window->windowTitle() : QString(), failureMessage(failure));
 }
 
 } // namespace unitavo

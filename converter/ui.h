@@ -11,7 +11,10 @@ class QWidget;
 namespace unitavo {
 
 // Window definitions are in twips; fifteen of them make one logical pixel.
-constexpr int fromTwips(int twips) { return (twips + 7) / 15; }
+constexpr int fromTwips(int twips)
+{
+    return (twips + 7) / 15;
+}
 inline QRect fromTwips(const Rect &r)
 {
     return QRect(fromTwips(r.left), fromTwips(r.top), fromTwips(r.width), fromTwips(r.height));

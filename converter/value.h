@@ -23,10 +23,22 @@ struct Constant {
     constexpr bool isInteger() const { return holding != Holding::Double; }
 };
 
-constexpr Constant real(double k) { return {k, 1.0, Holding::Double}; }
-constexpr Constant int16(std::int16_t k) { return {double(k), 1.0, Holding::Int16}; }
-constexpr Constant int32(std::int32_t k) { return {double(k), 1.0, Holding::Int32}; }
-constexpr Constant quotient(double numerator, double denominator) { return {numerator, denominator, Holding::Double}; }
+constexpr Constant real(double k)
+{
+    return {k, 1.0, Holding::Double};
+}
+constexpr Constant int16(std::int16_t k)
+{
+    return {double(k), 1.0, Holding::Int16};
+}
+constexpr Constant int32(std::int32_t k)
+{
+    return {double(k), 1.0, Holding::Int32};
+}
+constexpr Constant quotient(double numerator, double denominator)
+{
+    return {numerator, denominator, Holding::Double};
+}
 
 enum class Op { Multiply, Divide, Add, Subtract };
 

@@ -21,7 +21,8 @@ inline int rowOf(const Quantity &q, const char *button)
     if (!button)
         return -1;
     for (int i = 0; i < int(q.rows.size()); ++i) {
-        if (std::strcmp(q.rows[i].source, button) == 0 || std::strcmp(q.rows[i].target, button) == 0)
+        if (std::strcmp(q.rows[i].source, button) == 0
+            || std::strcmp(q.rows[i].target, button) == 0)
             return i;
     }
     return -1;
@@ -63,9 +64,18 @@ inline QString resultOf(const PressOutcome &o)
     return QStringLiteral("<unchanged>");
 }
 
-inline QString notANumber() { return QStringLiteral("<failure %1>").arg(int(Failure::NotANumber)); }
-inline QString outOfRange() { return QStringLiteral("<failure %1>").arg(int(Failure::OutOfRange)); }
-inline QString unchanged() { return QStringLiteral("<unchanged>"); }
+inline QString notANumber()
+{
+    return QStringLiteral("<failure %1>").arg(int(Failure::NotANumber));
+}
+inline QString outOfRange()
+{
+    return QStringLiteral("<failure %1>").arg(int(Failure::OutOfRange));
+}
+inline QString unchanged()
+{
+    return QStringLiteral("<unchanged>");
+}
 
 // Collects failure reports for as long as it lives.
 class FailureCapture {

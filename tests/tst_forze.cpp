@@ -8,7 +8,10 @@ using namespace unitavo;
 using namespace unitavo::test;
 
 namespace {
-const Quantity &forces() { return quantities::forze(); }
+const Quantity &forces()
+{
+    return quantities::forze();
+}
 } // namespace
 
 class TestForze : public QObject {
@@ -36,8 +39,10 @@ void TestForze::intoPivot_data()
     QTest::addColumn<QString>("en");
     QTest::addColumn<QString>("it");
 
-    QTest::newRow("gram") << QByteArray("opt_g1") << 1 / 1000.0 << "0.001" << "0,001";
-    QTest::newRow("kilogram") << QByteArray("opt_kg1") << 1.0 << "1" << "1";
+    QTest::newRow("gram") << QByteArray("opt_g1") << 1 / 1000.0 << "0.001"
+                          << "0,001";
+    QTest::newRow("kilogram") << QByteArray("opt_kg1") << 1.0 << "1"
+                              << "1";
     QTest::newRow("J/cm") << QByteArray("opt_jc1") << 1 / 980.665 << "0.00101971621297793"
                           << "0,00101971621297793";
     QTest::newRow("J/m") << QByteArray("opt_jm1") << 1 / 9.80665 << "0.101971621297793"
@@ -63,7 +68,8 @@ void TestForze::intoPivot()
     const PressOutcome e = run(forces(), {.source = source, .target = "opt_kg2"});
     QCOMPARE(resultOf(e), en);
     QCOMPARE(e.heldPivot, pivot);
-    const PressOutcome i = run(forces(), {.source = source, .target = "opt_kg2", .locale = italian});
+    const PressOutcome i
+        = run(forces(), {.source = source, .target = "opt_kg2", .locale = italian});
     QCOMPARE(resultOf(i), it);
 }
 
@@ -108,14 +114,14 @@ void TestForze::pairs_data()
                             << "101.971621297793";
     QTest::newRow("N to g it") << QByteArray("opt_n1") << QByteArray("opt_g2") << "1" << italian
                                << "101,971621297793";
-    QTest::newRow("J/m to N is one") << QByteArray("opt_jm1") << QByteArray("opt_n2") << "1"
-                                     << english << "1";
+    QTest::newRow("J/m to N is one")
+        << QByteArray("opt_jm1") << QByteArray("opt_n2") << "1" << english << "1";
     QTest::newRow("J/cm to kg") << QByteArray("opt_jc1") << QByteArray("opt_kg2") << "1" << english
                                 << "0.00101971621297793";
-    QTest::newRow("kg to kg 1,50") << QByteArray("opt_kg1") << QByteArray("opt_kg2") << "1,50"
-                                   << italian << "1,5";
-    QTest::newRow("kg to kg blanks") << QByteArray("opt_kg1") << QByteArray("opt_kg2") << "  2  "
-                                     << english << "2";
+    QTest::newRow("kg to kg 1,50")
+        << QByteArray("opt_kg1") << QByteArray("opt_kg2") << "1,50" << italian << "1,5";
+    QTest::newRow("kg to kg blanks")
+        << QByteArray("opt_kg1") << QByteArray("opt_kg2") << "  2  " << english << "2";
     QTest::newRow("lbs to oz") << QByteArray("opt_lbs") << QByteArray("opt_oz2") << "2.5" << english
                                << "40.0000058400026";
     QTest::newRow("kN to dyn") << QByteArray("opt_kn1") << QByteArray("Opt_dyn2") << "1" << english
@@ -133,7 +139,8 @@ void TestForze::pairs()
     QFETCH(QString, input);
     QFETCH(QLocale, locale);
     QFETCH(QString, expected);
-    QCOMPARE(resultOf(run(forces(), {.source = source, .target = target, .input = input, .locale = locale})),
+    QCOMPARE(resultOf(run(
+                 forces(), {.source = source, .target = target, .input = input, .locale = locale})),
         expected);
 }
 
@@ -143,11 +150,13 @@ void TestForze::heldPivot()
     QCOMPARE(resultOf(run(forces(), {.target = "opt_n2"})), QStringLiteral("0"));
     QCOMPARE(resultOf(run(forces(), {.target = "opt_n2", .held = 2.0})), QStringLiteral("19.6133"));
     // With no source the input is not even read: an invalid text does not matter.
-    const PressOutcome o = run(forces(), {.target = "opt_g2", .input = QStringLiteral("abc"), .held = 0.5});
+    const PressOutcome o
+        = run(forces(), {.target = "opt_g2", .input = QStringLiteral("abc"), .held = 0.5});
     QCOMPARE(resultOf(o), QStringLiteral("500"));
     QCOMPARE(o.heldPivot, 0.5);
     // A source with no target updates the pivot and writes nothing.
-    const PressOutcome s = run(forces(), {.source = "opt_g1", .input = QStringLiteral("250"), .held = 7.0});
+    const PressOutcome s
+        = run(forces(), {.source = "opt_g1", .input = QStringLiteral("250"), .held = 7.0});
     QCOMPARE(resultOf(s), unchanged());
     QCOMPARE(s.heldPivot, 0.25);
 }
@@ -162,20 +171,20 @@ void TestForze::failures_data()
 
     QTest::newRow("abc") << QByteArray("opt_g1") << QByteArray("opt_g2") << "abc" << english
                          << notANumber();
-    QTest::newRow("empty, pivot unit") << QByteArray("opt_kg1") << QByteArray("opt_kg2") << ""
-                                       << english << notANumber();
-    QTest::newRow("abc, no target") << QByteArray("opt_n1") << QByteArray() << "abc" << italian
-                                    << notANumber();
-    QTest::newRow("grouping point in Italian") << QByteArray("opt_kg1") << QByteArray("opt_g2")
-                                               << "1.500" << italian << notANumber();
+    QTest::newRow("empty, pivot unit")
+        << QByteArray("opt_kg1") << QByteArray("opt_kg2") << "" << english << notANumber();
+    QTest::newRow("abc, no target")
+        << QByteArray("opt_n1") << QByteArray() << "abc" << italian << notANumber();
+    QTest::newRow("grouping point in Italian")
+        << QByteArray("opt_kg1") << QByteArray("opt_g2") << "1.500" << italian << notANumber();
     QTest::newRow("1E+400") << QByteArray("opt_kg1") << QByteArray("opt_g2") << "1E+400" << english
                             << outOfRange();
-    QTest::newRow("source overflow") << QByteArray("opt_kn1") << QByteArray("opt_kg2") << "1E+307"
-                                     << english << outOfRange();
-    QTest::newRow("target overflow") << QByteArray("opt_kg1") << QByteArray("Opt_dyn2") << "1E+303"
-                                     << english << outOfRange();
-    QTest::newRow("largest target product") << QByteArray("opt_kg1") << QByteArray("Opt_dyn2")
-                                            << "1E+302" << english << "9.80665E+307";
+    QTest::newRow("source overflow")
+        << QByteArray("opt_kn1") << QByteArray("opt_kg2") << "1E+307" << english << outOfRange();
+    QTest::newRow("target overflow")
+        << QByteArray("opt_kg1") << QByteArray("Opt_dyn2") << "1E+303" << english << outOfRange();
+    QTest::newRow("largest target product")
+        << QByteArray("opt_kg1") << QByteArray("Opt_dyn2") << "1E+302" << english << "9.80665E+307";
 }
 
 void TestForze::failures()
@@ -186,19 +195,23 @@ void TestForze::failures()
     QFETCH(QLocale, locale);
     QFETCH(QString, expected);
     const char *t = target.isEmpty() ? nullptr : target.constData();
-    QCOMPARE(resultOf(run(forces(), {.source = source, .target = t, .input = input, .locale = locale})),
+    QCOMPARE(
+        resultOf(run(forces(), {.source = source, .target = t, .input = input, .locale = locale})),
         expected);
 }
 
 void TestForze::overflowKeepsTheOverflowedPivot()
 {
-    const PressOutcome o = run(forces(), {.source = "opt_kn1", .input = QStringLiteral("1E+307"), .held = 3.0});
+    const PressOutcome o
+        = run(forces(), {.source = "opt_kn1", .input = QStringLiteral("1E+307"), .held = 3.0});
     QCOMPARE(o.failure, std::optional(Failure::OutOfRange));
     QVERIFY(std::isinf(o.heldPivot));
     // The next press with only a target cannot show it either: reported, never written.
     QCOMPARE(resultOf(run(forces(), {.target = "opt_kg2", .held = o.heldPivot})), outOfRange());
     // A failed reading leaves the pivot as it was.
-    QCOMPARE(run(forces(), {.source = "opt_g1", .input = QStringLiteral("x"), .held = 3.0}).heldPivot, 3.0);
+    QCOMPARE(
+        run(forces(), {.source = "opt_g1", .input = QStringLiteral("x"), .held = 3.0}).heldPivot,
+        3.0);
 }
 
 void TestForze::table()
@@ -208,8 +221,10 @@ void TestForze::table()
     QCOMPARE(QString::fromUtf8(q.rows[0].captionFor(true)), QStringLiteral("grammo         (g)"));
     QCOMPARE(QString::fromUtf8(q.rows[0].captionFor(false)), QStringLiteral("grammo        (g)"));
     QCOMPARE(QString::fromUtf8(q.rows[3].captionFor(false)), QStringLiteral("J/m "));
-    QCOMPARE(QString::fromUtf8(q.rows[8].captionFor(true)), QStringLiteral("dyna             (dyn)"));
-    QCOMPARE(QString::fromUtf8(q.rows[8].captionFor(false)), QStringLiteral("dyna             (dyn)"));
+    QCOMPARE(
+        QString::fromUtf8(q.rows[8].captionFor(true)), QStringLiteral("dyna             (dyn)"));
+    QCOMPARE(
+        QString::fromUtf8(q.rows[8].captionFor(false)), QStringLiteral("dyna             (dyn)"));
     for (int i = 0; i < 9; ++i)
         QCOMPARE(q.rows[i].top, 360 + 360 * i);
 }

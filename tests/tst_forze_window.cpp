@@ -16,8 +16,7 @@ class TestForzeWindow : public QObject {
     Q_OBJECT
 
 private:
-    template <typename T>
-    static T *child(QWidget *w, const char *name)
+    template <typename T> static T *child(QWidget *w, const char *name)
     {
         T *c = w->findChild<T *>(QLatin1String(name));
         if (!c)
@@ -73,7 +72,8 @@ void TestForzeWindow::namesCaptionsAndGeometry()
     QCOMPARE(child<QGroupBox>(&w, "Frame1")->geometry(), QRect(0, 0, 153, 273));
     QCOMPARE(child<QGroupBox>(&w, "Frame2")->geometry(), QRect(160, 0, 153, 273));
     QCOMPARE(child<QRadioButton>(&w, "opt_lbs")->text(), QStringLiteral("libbra            (lbs)"));
-    QCOMPARE(child<QRadioButton>(&w, "opt_lbs2")->text(), QStringLiteral("libbra             (lbs)"));
+    QCOMPARE(
+        child<QRadioButton>(&w, "opt_lbs2")->text(), QStringLiteral("libbra             (lbs)"));
     QCOMPARE(child<QRadioButton>(&w, "Opt_dyn2")->height(), 13); // 195 twips
     QCOMPARE(child<QRadioButton>(&w, "opt_oz1")->geometry().topLeft(), QPoint(8, 144));
     // The result box stands on the window itself, over the target frame.
@@ -91,10 +91,12 @@ void TestForzeWindow::pressThroughWidgets_data()
     QTest::addColumn<QString>("input");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("kg to N") << QByteArray("opt_kg1") << QByteArray("opt_n2") << "1" << "9,80665";
+    QTest::newRow("kg to N") << QByteArray("opt_kg1") << QByteArray("opt_n2") << "1"
+                             << "9,80665";
     QTest::newRow("oz to lbs") << QByteArray("opt_oz1") << QByteArray("opt_lbs2") << "16"
                                << "0,999999853999956";
-    QTest::newRow("kg to kg 1,50") << QByteArray("opt_kg1") << QByteArray("opt_kg2") << "1,50" << "1,5";
+    QTest::newRow("kg to kg 1,50") << QByteArray("opt_kg1") << QByteArray("opt_kg2") << "1,50"
+                                   << "1,5";
     QTest::newRow("dyn to g") << QByteArray("opt_dyn1") << QByteArray("opt_g2") << "-980665"
                               << "-1000";
 }

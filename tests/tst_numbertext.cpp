@@ -44,8 +44,8 @@ void TestNumberText::textToNumber_data()
     QTest::newRow("it 007") << italian << "007" << 7.0;
     QTest::newRow("it 1,000 is one") << italian << "1,000" << 1.0;
     QTest::newRow("en 1.000 is one") << english << "1.000" << 1.0;
-    QTest::newRow("en largest double") << english << "1.7976931348623157E308"
-                                       << std::numeric_limits<double>::max();
+    QTest::newRow("en largest double")
+        << english << "1.7976931348623157E308" << std::numeric_limits<double>::max();
     QTest::newRow("en denormal") << english << "1e-320" << 1e-320;
     QTest::newRow("en underflow reads as zero") << english << "1E-400" << 0.0;
     QTest::newRow("it underflow reads as zero") << italian << "-2,5e-999" << 0.0;
@@ -110,21 +110,36 @@ void TestNumberText::numberToText_data()
     QTest::addColumn<QString>("it");
     QTest::addColumn<QString>("en");
 
-    QTest::newRow("one thousand") << 1000.0 << "1000" << "1000";
-    QTest::newRow("one and a half") << 1.5 << "1,5" << "1.5";
-    QTest::newRow("15 digits") << 0.9869232667160128 << "0,986923266716013" << "0.986923266716013";
-    QTest::newRow("exponent 15") << 1e15 << "1E+15" << "1E+15";
-    QTest::newRow("below 1E+15") << 999999999999999.0 << "999999999999999" << "999999999999999";
-    QTest::newRow("rounds up to 1E+15") << 999999999999999.5 << "1E+15" << "1E+15";
-    QTest::newRow("exponent -5") << 1.5e-5 << "1,5E-05" << "1.5E-05";
-    QTest::newRow("exponent -4 stays plain") << 0.0001 << "0,0001" << "0.0001";
-    QTest::newRow("negative") << -272.15 << "-272,15" << "-272.15";
-    QTest::newRow("negative zero") << -0.0 << "0" << "0";
-    QTest::newRow("zero") << 0.0 << "0" << "0";
-    QTest::newRow("three-digit exponent") << 1e300 << "1E+300" << "1E+300";
-    QTest::newRow("denormal") << 1e-320 << "9,99988867182683E-321" << "9.99988867182683E-321";
-    QTest::newRow("foot in metres") << 1 / 3.280839895 << "0,304800000001219" << "0.304800000001219";
-    QTest::newRow("no grouping") << 123456789.25 << "123456789,25" << "123456789.25";
+    QTest::newRow("one thousand") << 1000.0 << "1000"
+                                  << "1000";
+    QTest::newRow("one and a half") << 1.5 << "1,5"
+                                    << "1.5";
+    QTest::newRow("15 digits") << 0.9869232667160128 << "0,986923266716013"
+                               << "0.986923266716013";
+    QTest::newRow("exponent 15") << 1e15 << "1E+15"
+                                 << "1E+15";
+    QTest::newRow("below 1E+15") << 999999999999999.0 << "999999999999999"
+                                 << "999999999999999";
+    QTest::newRow("rounds up to 1E+15") << 999999999999999.5 << "1E+15"
+                                        << "1E+15";
+    QTest::newRow("exponent -5") << 1.5e-5 << "1,5E-05"
+                                 << "1.5E-05";
+    QTest::newRow("exponent -4 stays plain") << 0.0001 << "0,0001"
+                                             << "0.0001";
+    QTest::newRow("negative") << -272.15 << "-272,15"
+                              << "-272.15";
+    QTest::newRow("negative zero") << -0.0 << "0"
+                                   << "0";
+    QTest::newRow("zero") << 0.0 << "0"
+                          << "0";
+    QTest::newRow("three-digit exponent") << 1e300 << "1E+300"
+                                          << "1E+300";
+    QTest::newRow("denormal") << 1e-320 << "9,99988867182683E-321"
+                              << "9.99988867182683E-321";
+    QTest::newRow("foot in metres") << 1 / 3.280839895 << "0,304800000001219"
+                                    << "0.304800000001219";
+    QTest::newRow("no grouping") << 123456789.25 << "123456789,25"
+                                 << "123456789.25";
 }
 
 void TestNumberText::numberToText()

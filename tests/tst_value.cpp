@@ -40,20 +40,20 @@ void TestValue::arithmetic_data()
     QTest::newRow("empty + double") << Value() << plus(real(273.15)) << italian << dbl << "273,15";
     QTest::newRow("empty / double") << Value() << over(real(1.25)) << english << dbl << "0";
     QTest::newRow("empty / int16") << Value() << over(int16(180)) << english << dbl << "0";
-    QTest::newRow("text it x int16") << Value::fromText(QStringLiteral("1,5")) << times(int16(100)) << italian << dbl
-                                     << "150";
-    QTest::newRow("text en x int16") << Value::fromText(QStringLiteral(" 2.5 ")) << times(int16(100)) << english
-                                     << dbl << "250";
-    QTest::newRow("double x int32") << Value::fromDouble(0.001) << times(int32(1000000000)) << english
-                                    << dbl << "1000000";
+    QTest::newRow("text it x int16")
+        << Value::fromText(QStringLiteral("1,5")) << times(int16(100)) << italian << dbl << "150";
+    QTest::newRow("text en x int16")
+        << Value::fromText(QStringLiteral(" 2.5 ")) << times(int16(100)) << english << dbl << "250";
+    QTest::newRow("double x int32")
+        << Value::fromDouble(0.001) << times(int32(1000000000)) << english << dbl << "1000000";
     QTest::newRow("double x double") << Value::fromDouble(1.0) << times(real(0.0006213711922))
                                      << italian << dbl << "0,0006213711922";
-    QTest::newRow("integer + int16") << Value::fromInteger(0) << plus(int16(32)) << english << integer
-                                     << "32";
-    QTest::newRow("integer - int16") << Value::fromInteger(5) << minus(int16(32)) << english
-                                     << integer << "-27";
-    QTest::newRow("whole product beyond 32 bits") << Value::fromInteger(100000) << times(int32(1000000))
-                                                  << english << dbl << "100000000000";
+    QTest::newRow("integer + int16")
+        << Value::fromInteger(0) << plus(int16(32)) << english << integer << "32";
+    QTest::newRow("integer - int16")
+        << Value::fromInteger(5) << minus(int16(32)) << english << integer << "-27";
+    QTest::newRow("whole product beyond 32 bits")
+        << Value::fromInteger(100000) << times(int32(1000000)) << english << dbl << "100000000000";
 }
 
 void TestValue::arithmetic()
@@ -74,7 +74,8 @@ void TestValue::arithmetic()
 void TestValue::textOperandThatIsNoNumber()
 {
     for (const char *text : {"abc", "", "1.5e", "inf"}) {
-        const Fallible<Value> r = Value::fromText(QString::fromLatin1(text)).apply(times(int16(10)), italian);
+        const Fallible<Value> r
+            = Value::fromText(QString::fromLatin1(text)).apply(times(int16(10)), italian);
         QVERIFY2(!r.ok(), text);
         QCOMPARE(r.failure(), Failure::NotANumber);
     }

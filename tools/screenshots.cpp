@@ -34,7 +34,8 @@ int main(int argc, char *argv[])
         const auto buttons = [&](bool source) {
             QList<QRadioButton *> list;
             for (const unitavo::UnitRow &row : w->quantity().rows)
-                list << w->findChild<QRadioButton *>(QLatin1String(source ? row.source : row.target));
+                list << w->findChild<QRadioButton *>(
+                    QLatin1String(source ? row.source : row.target));
             return list;
         };
         const auto sources = buttons(true);
