@@ -1,11 +1,176 @@
+// Plane angles, through the sexagesimal degree. The pivot lives for one press and holds nothing or
+// a number of degrees. Every unit but percent slope is one factor, the number of that unit in one
+// degree; percent slope goes through the arctangent on the way in and the tangent on the way out.
 #include "catalogue.h"
+#include "converter/numbertext.h"
+#include "converter/press.h"
+
+#include <cmath>
 
 namespace unitavo::quantities {
 
-// Units table still to come: the main window's button opens nothing until it has rows.
+namespace {
+
+// Slopes steeper than 100 percent (45 degrees) are outside what the window converts.
+constexpr double kSteepestSlope = 100.0;
+constexpr double kSteepestAngle = 45.0;
+
+double pi()
+{
+    return 4.0 * std::atan(1.0);
+}
+
+// Percent slope into degrees: (arctangent(slope / 100) * 180) / pi, in that order. A slope above
+// 100 percent is refused: the result box is emptied and the press ends there, so that no target
+// writes a conversion of nothing over the empty box. 100 itself and any negative slope are taken.
+Fallible<Value> slopeIntoDegrees(PressContext &press)
+{
+    const Fallible<double> slope = textToNumber(press.text(kInputBox), press.locale());
+    if (!slope)
+        return slope.failure();
+    if (*slope > kSteepestSlope) {
+        press.write(kResultBox, QString());
+        press.halt();
+        return Value();
+    }
+    const double ratio = *slope / 100.0;
+    if (!std::isfinite(ratio))
+        return Failure::OutOfRange;
+    const Fallible<Value> scaled
+        = Value::fromDouble(std::atan(ratio)).apply(times(int16(180)), press.locale());
+    if (!scaled)
+        return scaled.failure();
+    const Fallible<Value> degrees = scaled->apply(over(real(pi())), press.locale());
+    if (!degrees)
+        return degrees.failure();
+    if (!std::isfinite(degrees->number()))
+        return Failure::OutOfRange;
+    return *degrees;
+}
+
+// Degrees into percent slope: tangent((pivot * pi) / 180) * 100. An angle above 45 degrees empties
+// the result box and is no failure; the empty pivot counts as 0 degrees.
+Fallible<QString> degreesIntoSlope(const Value &pivot, PressContext &press)
+{
+    const Fallible<double> degrees = pivot.toNumber(press.locale());
+    if (!degrees)
+        return degrees.failure();
+    if (*degrees > kSteepestAngle)
+        return QString();
+    const Fallible<Value> scaled = pivot.apply(times(real(pi())), press.locale());
+    if (!scaled)
+        return scaled.failure();
+    const Fallible<Value> radians = scaled->apply(over(int16(180)), press.locale());
+    if (!radians)
+        return radians.failure();
+    const double slope = std::tan(radians->number()) * 100.0;
+    if (!std::isfinite(slope))
+        return Failure::OutOfRange;
+    return numberToText(slope, press.locale());
+}
+
+// Each factor is the number of that unit in one degree, as a decimal approximation rather than an
+// exact fraction, so whole numbers of some units land a little off. The whole-number factors out
+// of the pivot are held as integers.
+constexpr UnitRow rows[] = {
+    {.source = "gs",
+        .target = "gs2",
+        .sourceCaption = "gradi sessagesimali",
+        .top = 240,
+        .sourceWidth = 1935,
+        .into = into(over(real(1.0))),
+        .outOf = outOf(times(int16(1)))},
+    {.source = "gc",
+        .target = "gc2",
+        .sourceCaption = "gradi centesimali",
+        .top = 480,
+        .sourceWidth = 1935,
+        .into = into(over(real(1.1111111111))),
+        .outOf = outOf(times(real(1.1111111111)))},
+    {.source = "m",
+        .target = "m2",
+        .sourceCaption = "minuti",
+        .top = 720,
+        .sourceWidth = 1935,
+        .into = into(over(real(60.0))),
+        .outOf = outOf(times(int16(60)))},
+    {.source = "s",
+        .target = "s2",
+        .sourceCaption = "secondi",
+        .top = 960,
+        .sourceWidth = 1935,
+        .into = into(over(real(3600.0))),
+        .outOf = outOf(times(int16(3600)))},
+    {.source = "o",
+        .target = "o2",
+        .sourceCaption = "ottanti",
+        .top = 1200,
+        .sourceWidth = 1935,
+        .into = into(over(real(0.0222222222222))),
+        .outOf = outOf(times(real(0.0222222222222)))},
+    {.source = "gp",
+        .target = "gp2",
+        .sourceCaption = "gradi percentuali",
+        .top = 1440,
+        .sourceWidth = 1935,
+        .into = into(&slopeIntoDegrees),
+        .outOf = outOf(&degreesIntoSlope)},
+    {.source = "q",
+        .target = "q2",
+        .sourceCaption = "quadranti",
+        .top = 1680,
+        .sourceWidth = 1935,
+        .into = into(over(real(0.01111111111111))),
+        .outOf = outOf(times(real(0.01111111111111)))},
+    {.source = "r",
+        .target = "r2",
+        .sourceCaption = "radianti",
+        .top = 1920,
+        .sourceWidth = 1935,
+        .into = into(over(real(0.01745329252))),
+        .outOf = outOf(times(real(0.01745329252)))},
+    {.source = "g",
+        .target = "g2",
+        .sourceCaption = "giri",
+        .top = 2160,
+        .sourceWidth = 1935,
+        .into = into(over(real(0.00277777778))),
+        .outOf = outOf(times(real(0.00277777778)))},
+    {.source = "se",
+        .target = "se2",
+        .sourceCaption = "sestanti",
+        .top = 2400,
+        .sourceWidth = 1935,
+        .into = into(over(real(0.01666666667))),
+        .outOf = outOf(times(real(0.01666666667)))},
+    {.source = "ri",
+        .target = "ri2",
+        .sourceCaption = "rivoluzioni",
+        .top = 2640,
+        .sourceWidth = 1935,
+        .into = into(over(real(0.00277777778))),
+        .outOf = outOf(times(real(0.00277777778)))},
+};
+
+} // namespace
+
 const Quantity &angoli()
 {
-    static const Quantity quantity{.name = "frm_angoli", .caption = "Angoli", .button = "btn_angoli"};
+    static const Quantity quantity{
+        .name = "frm_angoli",
+        .caption = "Angoli",
+        .button = "btn_angoli",
+        .pivot = PivotKind::PerPress,
+        .rows = rows,
+        .layout = {.clientWidth = 4710,
+            .clientHeight = 3795,
+            .frame1 = {0, 0, 2295, 3375},
+            .frame2 = {2400, 0, 2295, 3375},
+            .input = {240, 3000, 1935, 285},
+            .result = {2520, 3000, 2055, 285},
+            .resultOnWindow = true,
+            .calcola = {1680, 3480, 1335, 255}},
+    };
     return quantity;
 }
 
