@@ -4,6 +4,7 @@
 #include "converter/ui.h"
 #include "quantities/catalogue.h"
 
+#include <QAccessibleWidget>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -17,13 +18,19 @@ namespace {
 class LinkLabel : public QLabel {
 public:
     LinkLabel(const QString &text, std::function<void()> onClick, QWidget *parent)
-        : QLabel(text, parent)
+        : QLabel(parent)
         , m_onClick(std::move(onClick))
     {
+        setProperty(linkProperty, true); // before any text, which makes its accessible interface
+        setText(text);
         QPalette p = palette();
         p.setColor(QPalette::WindowText, QColor(0, 0, 255));
         setPalette(p);
     }
+
+    void open() { m_onClick(); }
+
+    static constexpr const char *linkProperty = "unitavoLink";
 
 protected:
     void mouseReleaseEvent(QMouseEvent *event) override
@@ -36,6 +43,34 @@ protected:
 private:
     std::function<void()> m_onClick;
 };
+
+// Assistive technologies announce the link labels as links that can be pressed.
+class LinkAccessible : public QAccessibleWidget {
+public:
+    explicit LinkAccessible(LinkLabel *label)
+        : QAccessibleWidget(label, QAccessible::Link)
+    { }
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name)
+            return static_cast<QLabel *>(widget())->text();
+        return QAccessibleWidget::text(t);
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString &action) override
+    {
+        if (action == pressAction())
+            static_cast<LinkLabel *>(widget())->open();
+    }
+};
+
+QAccessibleInterface *linkAccessibleFactory(const QString &, QObject *object)
+{
+    auto *label = qobject_cast<QLabel *>(object);
+    if (label && label->property(LinkLabel::linkProperty).toBool())
+        return new LinkAccessible(static_cast<LinkLabel *>(label));
+    return nullptr;
+}
 
 void underline(QLabel *label)
 {
@@ -60,7 +95,10 @@ MainWindow::MainWindow(LinkOpener opener, QWidget *parent)
     setObjectName(QStringLiteral("frm_conv"));
     setWindowTitle(QStringLiteral("Unitavo 3.3"));
     setFont(defaultFont());
+    setWindowIcon(appIcon());
     setFixedSize(fromTwips(1725), fromTwips(4290));
+    static const bool factoryInstalled = (QAccessible::installFactory(linkAccessibleFactory), true);
+    Q_UNUSED(factoryInstalled);
 
     QWidget *previous = nullptr;
     const auto &quantities = catalogue();

@@ -50,6 +50,45 @@ int captionOffset(const QRadioButton *button)
     return button->style()->subElementRect(QStyle::SE_RadioButtonContents, &option, button).left();
 }
 
+QString superscriptCharacter(const char *digit)
+{
+    switch (digit[0]) {
+    case '2':
+        return QStringLiteral("²");
+    case '3':
+        return QStringLiteral("³");
+    }
+    return QString::fromLatin1(digit);
+}
+
+// Option buttons stand this far from their frame's left edge and keep this gap to its right edge.
+constexpr int kUnitLeft = 120; // twips
+constexpr int kFrameMargin = 2; // pixels
+
+// The window's font: the default one, or a pixel smaller at a time while some caption would not
+// fit in its frame even with its button widened to the frame's edge.
+QFont fittingFont(const Quantity &q)
+{
+    QFont font = defaultFont();
+    QRadioButton probe;
+    const auto fits = [&] {
+        probe.setFont(font);
+        for (const UnitRow &row : q.rows) {
+            for (bool sourceSide : {true, false}) {
+                const Rect &frame = sourceSide ? q.layout.frame1 : q.layout.frame2;
+                probe.setText(caption(row.captionFor(sourceSide)));
+                if (probe.sizeHint().width()
+                    > fromTwips(frame.width) - fromTwips(kUnitLeft) - kFrameMargin)
+                    return false;
+            }
+        }
+        return true;
+    };
+    while (font.pixelSize() > 9 && !fits())
+        font.setPixelSize(font.pixelSize() - 1);
+    return font;
+}
+
 QLineEdit *makeBox(QWidget *parent, const char *name, const Rect &rect, const QString &text)
 {
     auto *box = new QLineEdit(text, parent);
@@ -67,7 +106,8 @@ ConverterWindow::ConverterWindow(const Quantity &quantity, QWidget *parent)
 {
     setObjectName(QLatin1String(quantity.name));
     setWindowTitle(caption(quantity.caption));
-    setFont(defaultFont());
+    setFont(fittingFont(quantity));
+    setWindowIcon(appIcon());
     setFixedSize(fromTwips(quantity.layout.clientWidth), fromTwips(quantity.layout.clientHeight));
 }
 
@@ -127,6 +167,8 @@ void ConverterWindow::load()
     };
     QGroupBox *sourceFrame = makeFrame(m_quantity.sourceFrame, layout.frame1);
     QGroupBox *targetFrame = makeFrame(m_quantity.targetFrame, layout.frame2);
+    sourceFrame->setAccessibleName(QStringLiteral("Unità di partenza"));
+    targetFrame->setAccessibleName(QStringLiteral("Unità di arrivo"));
     c.sources = new QButtonGroup(c.form);
     c.targets = new QButtonGroup(c.form);
 
@@ -135,9 +177,9 @@ void ConverterWindow::load()
         auto *button = new QRadioButton(caption(row.captionFor(sourceSide)), frame);
         button->setObjectName(QLatin1String(sourceSide ? row.source : row.target));
         // A caption never clips: a button too narrow for it in this font grows within its frame.
-        const int left = fromTwips(120);
+        const int left = fromTwips(kUnitLeft);
         const int width = std::max(fromTwips(row.widthFor(sourceSide)),
-            std::min(button->sizeHint().width(), frame->width() - left - 2));
+            std::min(button->sizeHint().width(), frame->width() - left - kFrameMargin));
         button->setGeometry(left, fromTwips(row.top), width, fromTwips(row.height));
         (sourceSide ? c.sources : c.targets)->addButton(button, index);
         (sourceSide ? tabChain : targetChain).append(button);
@@ -152,6 +194,8 @@ void ConverterWindow::load()
             const int x = left + captionOffset(button)
                 + button->fontMetrics().horizontalAdvance(button->text());
             label->setGeometry(x, fromTwips(row.top), fromTwips(sup.width), fromTwips(sup.height));
+            // Read aloud as one unit, m² or kg/m³, while the caption stays as it is drawn.
+            button->setAccessibleName(button->text().simplified() + superscriptCharacter(sup.text));
         }
     };
     for (int i = 0; i < int(m_quantity.rows.size()); ++i) {
@@ -160,6 +204,7 @@ void ConverterWindow::load()
     }
 
     QLineEdit *input = makeBox(sourceFrame, kInputBox, layout.input, QStringLiteral("1"));
+    input->setAccessibleName(QStringLiteral("Valore da convertire"));
     c.boxes.append({kInputBox, input});
     tabChain.append(input);
     for (const ExtraControl &extra : m_quantity.extras) {
@@ -174,6 +219,8 @@ void ConverterWindow::load()
             w->setObjectName(QLatin1String(extra.name));
             w->setGeometry(fromTwips(extra.rect));
         }
+        if (extra.accessibleName)
+            w->setAccessibleName(caption(extra.accessibleName));
         if (extra.fontFamily)
             w->setFont(fontLike(extra.fontFamily, extra.fontPoints));
         w->setVisible(false);
@@ -190,6 +237,7 @@ void ConverterWindow::load()
     QLineEdit *result = makeBox(
         layout.resultOnWindow ? c.form : targetFrame, kResultBox, layout.result, QString());
     result->setReadOnly(true);
+    result->setAccessibleName(QStringLiteral("Risultato"));
     if (layout.resultOnWindow)
         result->raise(); // drawn over the lower part of the target frame
     c.boxes.append({kResultBox, result});

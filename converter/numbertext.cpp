@@ -1,7 +1,9 @@
 #include "numbertext.h"
 
 #include <QRegularExpression>
+#include <charconv>
 #include <cmath>
+#include <optional>
 
 namespace unitavo {
 
@@ -25,10 +27,71 @@ bool isWellFormed(const QString &text, const QLocale &locale)
     return QRegularExpression(pattern).match(text).hasMatch();
 }
 
+// The usual typed number, read without QLocale's general parser, which costs about a microsecond
+// for fifteen digits: ASCII digits with at most one decimal separator, an optional sign and
+// exponent, no blanks, in a locale that writes "-", "+", "E" and ASCII digits. Answers only when
+// the value is a normal double; blanks, zero, denormals, overflow and every other form are left to
+// QLocale, so that both ways always agree.
+std::optional<double> readPlainNumber(const QString &text, const QLocale &locale)
+{
+    constexpr qsizetype longest = 64;
+    const qsizetype n = text.size();
+    if (n == 0 || n > longest)
+        return std::nullopt;
+    const QString decimal = locale.decimalPoint();
+    if (decimal.size() != 1)
+        return std::nullopt;
+    const char16_t separator = decimal.front().unicode();
+
+    const char16_t *s = reinterpret_cast<const char16_t *>(text.constData());
+    char ascii[longest];
+    int length = 0;
+    qsizetype i = 0;
+    const auto digits = [&] {
+        const qsizetype start = i;
+        while (i < n && s[i] >= u'0' && s[i] <= u'9')
+            ascii[length++] = char(s[i++]);
+        return i - start;
+    };
+    if (s[i] == u'-')
+        ascii[length++] = char(s[i++]);
+    else if (s[i] == u'+')
+        ++i; // std::from_chars takes no plus sign before the number
+    qsizetype mantissa = digits();
+    if (i < n && s[i] == separator) {
+        ascii[length++] = '.';
+        ++i;
+        mantissa += digits();
+    }
+    if (mantissa == 0)
+        return std::nullopt;
+    if (i < n && (s[i] == u'e' || s[i] == u'E')) {
+        ascii[length++] = 'e';
+        ++i;
+        if (i < n && (s[i] == u'-' || s[i] == u'+'))
+            ascii[length++] = char(s[i++]);
+        if (digits() == 0)
+            return std::nullopt;
+    }
+    if (i != n)
+        return std::nullopt;
+    if (locale.negativeSign() != u"-" || locale.positiveSign() != u"+"
+        || locale.exponential() != u"E" || locale.zeroDigit() != u"0")
+        return std::nullopt;
+
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(ascii, ascii + length, value);
+    if (error != std::errc() || end != ascii + length || !std::isnormal(value))
+        return std::nullopt;
+    return value;
+}
+
 } // namespace
 
 Fallible<double> textToNumber(const QString &text, const QLocale &locale)
 {
+    if (const std::optional<double> plain = readPlainNumber(text, locale))
+        return *plain;
     bool ok = false;
     const double value = strictCopy(locale).toDouble(text, &ok);
     if (ok)

@@ -142,6 +142,7 @@ struct ExtraControl {
     const char *text = ""; // initial text or caption
     const char *fontFamily = nullptr; // nullptr: the window's font
     double fontPoints = 0.0;
+    const char *accessibleName = nullptr; // what a screen reader calls a box with no caption
 };
 
 // What a click on a source button does to the input row.

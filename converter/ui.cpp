@@ -26,6 +26,14 @@ QFont fontLike(const char *family, double points)
     return font;
 }
 
+QIcon appIcon()
+{
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/unitavo-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
 QFont defaultFont()
 {
     return fontLike("Liberation Sans", 8.0);

@@ -3,6 +3,7 @@
 #include "quantity.h"
 
 #include <QFont>
+#include <QIcon>
 #include <QRect>
 #include <functional>
 
@@ -25,6 +26,9 @@ QFont defaultFont();
 // The nearest available font to a named one at a size in points, sized in logical pixels so that
 // it keeps its place beside controls that are sized in logical pixels too.
 QFont fontLike(const char *family, double points);
+
+// Unitavo's icon, in every size it is drawn at, for all its windows.
+QIcon appIcon();
 
 // Where failures of a press are reported. The default shows a modal message box titled with the
 // window's caption; tests install their own to capture reports without a dialog.
