@@ -115,8 +115,14 @@ constexpr ExtraControl extras[] = {
         .text = " /",
         .fontFamily = "MS Sans Serif",
         .fontPoints = 12.0},
-    {.name = kNumeratorBox, .kind = ExtraControl::Kind::TextBox, .rect = {1200, 5640, 375, 285}},
-    {.name = kDenominatorBox, .kind = ExtraControl::Kind::TextBox, .rect = {1680, 5640, 375, 285}},
+    {.name = kNumeratorBox,
+        .kind = ExtraControl::Kind::TextBox,
+        .rect = {1200, 5640, 375, 285},
+        .accessibleName = "Numeratore della frazione di pollice"},
+    {.name = kDenominatorBox,
+        .kind = ExtraControl::Kind::TextBox,
+        .rect = {1680, 5640, 375, 285},
+        .accessibleName = "Denominatore della frazione di pollice"},
 };
 
 // Each constant is the number of the row's units in one metre: the input is divided by it, the

@@ -43,6 +43,14 @@ void TestDesktop::boxesAndFramesHaveNames()
         accessibleName(w.findChild<QGroupBox *>("Frame2")), QString::fromUtf8("Unità di arrivo"));
     // A unit with no superscript is read as its caption.
     QCOMPARE(accessibleName(w.findChild<QRadioButton *>("opt_g1")), "grammo         (g)");
+
+    ConverterWindow lengths(quantities::lunghezze());
+    lengths.present();
+    QCOMPARE(accessibleName(lengths.findChild<QLineEdit *>("txt_conv1_2")),
+        "Numeratore della frazione di pollice");
+    QCOMPARE(accessibleName(lengths.findChild<QLineEdit *>("txt_conv1_2_2")),
+        "Denominatore della frazione di pollice");
+    QCOMPARE(accessibleName(lengths.findChild<QLineEdit *>("txt_sol")), "Risultato");
 }
 
 void TestDesktop::superscriptUnitsAreReadWhole_data()
