@@ -1,0 +1,165 @@
+// Number text under arbitrary input: textToNumber and numberToText never crash, a number's own
+// text reads back to the same text, and the forms that are no number stay refused.
+//
+// Input: the first byte chooses the locale (bit 0: Italian) and the mode (bit 1: the next eight
+// bytes are a double to write; otherwise the rest is UTF-8 text to read).
+#include "converter/numbertext.h"
+#include "converter/value.h"
+#include "fuzzcheck.h"
+
+#include <QRegularExpression>
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+
+using namespace unitavo;
+using namespace unitavo::fuzz;
+using namespace unitavo::invariants;
+
+namespace {
+
+QString describeOutcome(const Fallible<double> &r)
+{
+    if (r)
+        return QStringLiteral("%1").arg(*r, 0, 'g', 17);
+    return QStringLiteral("failure %1").arg(int(r.failure()));
+}
+
+bool sameOutcome(const Fallible<double> &a, const Fallible<double> &b)
+{
+    if (a.ok() != b.ok())
+        return false;
+    return a.ok() ? *a == *b : a.failure() == b.failure();
+}
+
+// The form of a plain decimal number in the locale, independently of how the reader is built:
+// blanks around it (any Unicode blank, as QString::trimmed drops), an optional sign (the minus
+// sign U+2212 counts as "-"), digits with at most one decimal separator, an optional exponent.
+bool isPlainNumber(const QString &text, const QLocale &locale)
+{
+    const QString decimal = QRegularExpression::escape(locale.decimalPoint());
+    const QRegularExpression form(
+        QStringLiteral("^[-+\\x{2212}]?([0-9]+(%1[0-9]*)?|%1[0-9]+)([eE][-+\\x{2212}]?[0-9]+)?$")
+            .arg(decimal));
+    return form.match(text.trimmed()).hasMatch();
+}
+
+// The same text with only ASCII signs and no blanks around it.
+QString asciiForm(const QString &text)
+{
+    QString out = text.trimmed();
+    out.replace(QChar(0x2212), QLatin1Char('-'));
+    return out;
+}
+
+std::uint64_t bitsOf(double x)
+{
+    std::uint64_t bits;
+    std::memcpy(&bits, &x, sizeof bits);
+    return bits;
+}
+
+void writeDouble(double x, const QLocale &locale)
+{
+    const Fallible<QString> viaValue = Value::fromDouble(x).toText(locale);
+    if (!std::isfinite(x)) {
+        check(!viaValue && viaValue.failure() == Failure::OutOfRange,
+            "a non-finite double is never turned into text", [&] {
+                return QStringLiteral("%1 gave %2").arg(x).arg(viaValue ? *viaValue : QString());
+            });
+        return;
+    }
+    const QString text = numberToText(x, locale);
+    const auto where = [&] {
+        return QStringLiteral("%1 (%2) under %3 is written %4")
+            .arg(x, 0, 'g', 17)
+            .arg(QString::number(bitsOf(x), 16))
+            .arg(localeName(locale), spelled(text));
+    };
+    check(
+        viaValue && *viaValue == text, "a double value writes the same text as the number", where);
+    check(!looksNonFinite(text), "a finite number's text is no word of infinity or NaN", where);
+    const QString problem = numberTextProblem(text, locale);
+    check(problem.isEmpty(), "a number's own text reads back to the same 15-digit text",
+        [&] { return where() + QStringLiteral(": ") + problem; });
+
+    const Fallible<double> back = textToNumber(text, locale);
+    if (back) {
+        // Fifteen significant digits are within half a unit of the fifteenth digit of x.
+        const double error = std::fabs(*back - x);
+        const double allowed = std::fabs(x) * 5.1e-15 + 5e-324;
+        check(error <= allowed, "a number's text reads back within 15 significant digits",
+            [&] { return where() + QStringLiteral(", read back as %1").arg(*back, 0, 'g', 17); });
+    }
+    const QString other = numberToText(x, otherLocale(locale));
+    check(other == swapSeparators(text), "the two locales write the same digits", [&] {
+        return where()
+            + QStringLiteral(", and under %1 %2")
+                  .arg(localeName(otherLocale(locale)), spelled(other));
+    });
+}
+
+void readText(const QString &text, const QLocale &locale)
+{
+    const Fallible<double> r = textToNumber(text, locale);
+    const auto where = [&] {
+        return QStringLiteral("%1 under %2 reads as %3")
+            .arg(spelled(text), localeName(locale), describeOutcome(r));
+    };
+    if (r) {
+        check(std::isfinite(*r), "a number read is finite", where);
+        writeDouble(*r, locale);
+    }
+
+    const bool plain = isPlainNumber(text, locale);
+    if (!plain) {
+        check(!r && r.failure() == Failure::NotANumber,
+            "a text that is no plain decimal number is refused as no number", where);
+    } else if (!r && r.failure() == Failure::NotANumber) {
+        // Well formed, yet refused: only a value too small for a double may do that, and only
+        // when the text is written with a Unicode blank or minus sign.
+        const Fallible<double> ascii = textToNumber(asciiForm(text), locale);
+        const bool underflow = ascii && *ascii == 0.0 && asciiForm(text) != text;
+        check(underflow && tolerate(KnownFault::UnderflowWithUnicodeSignsOrBlanks),
+            "a plain decimal number is read, or refused as out of range", [&] {
+                return where()
+                    + QStringLiteral("; its ASCII form %1 reads as %2")
+                          .arg(spelled(asciiForm(text)), describeOutcome(ascii));
+            });
+    }
+
+    if (text.contains(locale.groupSeparator()) || looksNonFinite(text)
+        || text.contains(QStringLiteral("0x"), Qt::CaseInsensitive)) {
+        check(!r && r.failure() == Failure::NotANumber,
+            "grouping separators, infinity, NaN and hexadecimal are refused", where);
+    }
+
+    // The same keys under the other locale: point and comma trade roles, nothing else changes.
+    const QLocale other = otherLocale(locale);
+    const Fallible<double> swapped = textToNumber(swapSeparators(text), other);
+    check(sameOutcome(r, swapped), "the locale changes only the separators", [&] {
+        return where()
+            + QStringLiteral("; %1 under %2 reads as %3")
+                  .arg(spelled(swapSeparators(text)), localeName(other), describeOutcome(swapped));
+    });
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    if (size == 0)
+        return 0;
+    const QLocale &locale = (data[0] & 1) ? italian() : english();
+    if (data[0] & 2) {
+        if (size < 1 + sizeof(double))
+            return 0;
+        double x;
+        std::memcpy(&x, data + 1, sizeof x);
+        writeDouble(x, locale);
+        return 0;
+    }
+    readText(
+        QString::fromUtf8(reinterpret_cast<const char *>(data + 1), qsizetype(size - 1)), locale);
+    return 0;
+}

@@ -1,0 +1,817 @@
+// Thousands of seeded random actions on the real windows, under Italian and English settings:
+// typing and pasting any text, clicking units, pressing "Calcola" (the button or Enter), closing
+// and reopening windows, opening them from the main window, clicking the links. After every action
+// the windows must still be sound: the result box changes only on a press, a press changes no
+// input, every failure is reported and leaves the result as it was, no result is garbage, and
+// each window exists once. A broken run prints its seed and the shortest list of actions that
+// still breaks it.
+//
+//   UNITAVO_SOAK_ACTIONS=N   actions per run (default 5000; four runs)
+//   UNITAVO_SOAK_SEED=S      seeds S to S+3 instead of the usual ones, e.g. to replay a reported
+//                            seed (S under Italian, S+1 under English, and so on)
+#include "app/mainwindow.h"
+#include "converter/converterwindow.h"
+#include "fuzz/invariants.h"
+#include "quantities/catalogue.h"
+#include "testsupport.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRandomGenerator>
+#include <QTest>
+#include <QTimer>
+#include <cmath>
+#include <cstring>
+#include <memory>
+#include <optional>
+#include <utility>
+
+using namespace unitavo;
+using namespace unitavo::test;
+using namespace unitavo::invariants;
+
+namespace {
+
+constexpr int kWindows = 10;
+
+struct Action {
+    enum Kind { Type, Paste, Source, Target, Press, Enter, Close, Reopen, MainButton, Link };
+    Kind kind = Press;
+    int window = 0; // place in the catalogue
+    int index = 0; // unit row (Source, Target), text box (Type, Paste), link (Link)
+    QString text;
+    bool replace = true; // Type: select all first
+};
+
+const Quantity &quantityAt(int window)
+{
+    return *catalogue()[window];
+}
+
+// txt_conv, then the quantity's own text boxes.
+QList<const char *> inputBoxes(const Quantity &q)
+{
+    QList<const char *> names{kInputBox};
+    for (const ExtraControl &extra : q.extras) {
+        if (extra.kind == ExtraControl::Kind::TextBox)
+            names << extra.name;
+    }
+    return names;
+}
+
+QString describe(const Action &a)
+{
+    const Quantity &q = quantityAt(a.window);
+    const QString window = QString::fromLatin1(q.name);
+    const auto box = [&] { return QString::fromLatin1(inputBoxes(q).value(a.index)); };
+    switch (a.kind) {
+    case Action::Type:
+        return QStringLiteral("%1: type %2 into %3%4")
+            .arg(window, spelled(a.text), box(),
+                a.replace ? QStringLiteral(", replacing its text") : QString());
+    case Action::Paste:
+        return QStringLiteral("%1: paste %2 over all of %3").arg(window, spelled(a.text), box());
+    case Action::Source:
+        return QStringLiteral("%1: click source %2")
+            .arg(window, QLatin1String(q.rows[a.index].source));
+    case Action::Target:
+        return QStringLiteral("%1: click target %2")
+            .arg(window, QLatin1String(q.rows[a.index].target));
+    case Action::Press:
+        return QStringLiteral("%1: click btn_Calcola").arg(window);
+    case Action::Enter:
+        return QStringLiteral("%1: press Enter in txt_conv").arg(window);
+    case Action::Close:
+        return QStringLiteral("%1: close").arg(window);
+    case Action::Reopen:
+        return QStringLiteral("%1: MainWindow::showQuantity(%2)").arg(window).arg(a.window);
+    case Action::MainButton:
+        return QStringLiteral("frm_conv: click %1").arg(QLatin1String(q.button));
+    case Action::Link:
+        return QStringLiteral("frm_conv: click Label%1").arg(a.index + 1);
+    }
+    return QString();
+}
+
+// Pieces of what a user types: digits, signs, both separators, exponents at and beyond the
+// double range, blanks, words of infinity and NaN, hexadecimal.
+const char *const kTyped[] = {"0", "1", "2", "5", "7", "9", "10", "45", "100", "150", "-", "+", ",",
+    ".", "E", "e", "E+", "E-", "307", "308", "309", "400", "-324", "99999", " ", "  ", "inf", "nan",
+    "Infinity", "0x1F", "abc", "1/2", "(1)", "'"};
+// And what may come in only by pasting: non-ASCII blanks, signs, digits and letters.
+const char *const kPasted[] = {"\xc2\xa0", "\xe2\x88\x92", "\xe2\x88\x9e", "\xd9\xa1",
+    "\xef\xbc\x91", "\xc3\xa9", "\xe2\x82\xac", "\t", "\xe3\x80\x80", "\xe2\x80\x8b"};
+
+class ActionMaker {
+public:
+    explicit ActionMaker(quint32 seed)
+        : m_random(seed)
+    {
+        for (int i = 0; i < kWindows; ++i) {
+            if (!quantityAt(i).rows.empty())
+                m_windows << i;
+        }
+    }
+
+    bool any() const { return !m_windows.isEmpty(); }
+
+    // The next action on the window in hand, or on another one now and then; a window that is
+    // not open is opened first.
+    template <typename IsOpen> Action next(IsOpen isOpen)
+    {
+        Action a;
+        if (m_current < 0 || chance(15))
+            m_current = m_windows[below(int(m_windows.size()))];
+        a.window = m_current;
+        const Quantity &q = quantityAt(a.window);
+        if (!isOpen(a.window)) {
+            a.kind = chance(50) ? Action::Reopen : Action::MainButton;
+            return a;
+        }
+        const int roll = below(100);
+        if (roll < 22) {
+            a.kind = Action::Type;
+            a.index = typedBox(q);
+            a.text = text(false);
+            a.replace = !chance(20);
+        } else if (roll < 30) {
+            a.kind = Action::Paste;
+            a.index = typedBox(q);
+            a.text = text(true);
+        } else if (roll < 45) {
+            a.kind = Action::Source;
+            a.index = below(int(q.rows.size()));
+        } else if (roll < 60) {
+            a.kind = Action::Target;
+            a.index = below(int(q.rows.size()));
+        } else if (roll < 82) {
+            a.kind = Action::Press;
+        } else if (roll < 87) {
+            a.kind = Action::Enter;
+        } else if (roll < 90) {
+            a.kind = Action::Close;
+        } else if (roll < 95) {
+            a.kind = Action::Reopen;
+        } else if (roll < 99) {
+            a.kind = Action::MainButton;
+        } else {
+            a.kind = Action::Link;
+            a.index = below(2);
+        }
+        return a;
+    }
+
+private:
+    int below(int n) { return int(m_random.bounded(quint32(n))); }
+    bool chance(int percent) { return below(100) < percent; }
+
+    int typedBox(const Quantity &q) { return chance(70) ? 0 : below(int(inputBoxes(q).size())); }
+
+    QString text(bool pasted)
+    {
+        const QLocale here;
+        switch (chance(55) ? below(4) : 4 + below(pasted ? 3 : 2)) {
+        case 0:
+            return QString();
+        case 1: // a plain number
+            return QString::number(below(2001) - 1000);
+        case 2: // a number's text, in this locale or the other one
+            return numberToText(std::ldexp(m_random.generateDouble() - 0.5, below(2100) - 1050),
+                chance(80) ? here : otherLocale(here));
+        case 3: // a number near either end of the double range, where steps overflow
+            return QStringLiteral("%1%2%3%4E%5")
+                .arg(chance(50) ? QStringLiteral("-") : QString())
+                .arg(1 + below(9))
+                .arg(here.decimalPoint())
+                .arg(below(1000))
+                .arg(chance(60) ? 290 + below(20) : -300 - below(30));
+        case 4: // a number with any exponent, and either separator
+            return QStringLiteral("%1%2%3E%4")
+                .arg(below(10))
+                .arg(chance(50) ? here.decimalPoint() : otherLocale(here).decimalPoint())
+                .arg(below(1000))
+                .arg(below(1400) - 700);
+        case 5: { // typed pieces
+            QString t;
+            for (int i = 0, n = 1 + below(5); i < n; ++i)
+                t += QString::fromUtf8(kTyped[below(int(std::size(kTyped)))]);
+            return t;
+        }
+        default: { // pasted pieces, any character
+            QString t;
+            for (int i = 0, n = 1 + below(5); i < n; ++i) {
+                t += chance(50) ? QString::fromUtf8(kPasted[below(int(std::size(kPasted)))])
+                                : QString::fromUtf8(kTyped[below(int(std::size(kTyped)))]);
+            }
+            return t;
+        }
+        }
+    }
+
+    QRandomGenerator m_random;
+    QList<int> m_windows;
+    int m_current = -1;
+};
+
+// What the test sees of one window.
+struct Snapshot {
+    bool exists = false;
+    bool visible = false;
+    QStringList boxes; // txt_conv, then the quantity's own text boxes
+    QString result;
+    int source = -1;
+    int target = -1;
+    double held = 0.0;
+    bool extrasShown = false;
+
+    bool operator==(const Snapshot &o) const
+    {
+        return exists == o.exists && visible == o.visible && boxes == o.boxes && result == o.result
+            && source == o.source && target == o.target && extrasShown == o.extrasShown
+            && std::memcmp(&held, &o.held, sizeof held) == 0;
+    }
+};
+
+QString describe(const Snapshot &s)
+{
+    if (!s.exists)
+        return QStringLiteral("not created");
+    QString text = s.visible ? QStringLiteral("open") : QStringLiteral("closed");
+    for (const QString &b : s.boxes)
+        text += QStringLiteral(", box %1").arg(spelled(b));
+    return text
+        + QStringLiteral(", txt_sol %1, source %2, target %3, held %4, fraction boxes %5")
+              .arg(spelled(s.result))
+              .arg(s.source)
+              .arg(s.target)
+              .arg(s.held, 0, 'g', 17)
+              .arg(s.extrasShown ? QStringLiteral("shown") : QStringLiteral("hidden"));
+}
+
+// The controls of one loaded window, found once per load.
+struct Controls {
+    QList<QPointer<QLineEdit>> boxes;
+    QPointer<QLineEdit> result;
+    QList<QPointer<QRadioButton>> sources;
+    QList<QPointer<QRadioButton>> targets;
+    QPointer<QPushButton> calcola;
+    QList<QPointer<QWidget>> extras;
+};
+
+struct Broken {
+    int after = 0; // actions carried out, the last of them the one that broke the rule
+    QString rule;
+};
+
+// One soak run: a fresh main window, the actions one by one, the checks after each.
+class Soak {
+public:
+    explicit Soak(const QLocale &locale)
+        : m_locale(locale)
+    {
+        QLocale::setDefault(locale);
+        m_main = std::make_unique<MainWindow>([this](const QString &a) { m_opened << a; });
+        m_main->show();
+    }
+    ~Soak() { QLocale::setDefault(QLocale::c()); }
+
+    int presses = 0;
+    int reloads = 0;
+
+    // Makes and carries out actions one by one, each chosen for the windows as they stand,
+    // and keeps them in `done`; stops at the first rule broken.
+    std::optional<Broken> runRandom(ActionMaker &maker, int count, QList<Action> &done)
+    {
+        const auto isOpen = [this](int i) { return window(i) && window(i)->isVisible(); };
+        for (int i = 0; i < count; ++i) {
+            done << maker.next(isOpen);
+            if (auto rule = step(done.last()))
+                return Broken{i + 1, *rule};
+        }
+        return std::nullopt;
+    }
+
+    // Replays a list of actions; those that find their window closed do nothing.
+    // The first rule broken, and after which action, or nothing.
+    std::optional<Broken> run(const QList<Action> &actions)
+    {
+        for (int i = 0; i < actions.size(); ++i) {
+            if (auto rule = step(actions[i]))
+                return Broken{i + 1, *rule};
+        }
+        return std::nullopt;
+    }
+
+    qsizetype failuresReported() const { return m_failures.failures.size(); }
+
+private:
+    ConverterWindow *window(int i) const { return m_main->existingWindow(i); }
+
+    Snapshot snapshot(int i) const
+    {
+        Snapshot s;
+        ConverterWindow *w = window(i);
+        if (!w)
+            return s;
+        s.exists = true;
+        s.visible = w->isVisible();
+        s.held = w->heldPivot();
+        const Controls &c = m_controls[i];
+        if (!c.result)
+            return s;
+        for (const auto &box : c.boxes)
+            s.boxes << (box ? box->text() : QStringLiteral("<deleted>"));
+        s.result = c.result->text();
+        for (int r = 0; r < c.sources.size(); ++r) {
+            if (c.sources[r] && c.sources[r]->isChecked())
+                s.source = r;
+            if (c.targets[r] && c.targets[r]->isChecked())
+                s.target = r;
+        }
+        for (const auto &extra : c.extras)
+            s.extrasShown = s.extrasShown || (extra && !extra->isHidden());
+        return s;
+    }
+
+    // Finds the controls of a window that has just been loaded; those of its earlier load must
+    // be gone by now.
+    std::optional<QString> findControls(int i)
+    {
+        const Controls earlier = std::exchange(m_controls[i], Controls());
+        if (earlier.result || earlier.calcola)
+            return QStringLiteral("the controls of the earlier load were not discarded");
+        Controls &c = m_controls[i];
+        ConverterWindow *w = window(i);
+        const Quantity &q = quantityAt(i);
+        const auto one = [&](auto *&found, const char *name) -> bool {
+            using T = std::remove_pointer_t<std::remove_reference_t<decltype(found)>>;
+            const auto all = w->findChildren<T *>(QLatin1String(name));
+            found = all.size() == 1 ? all.first() : nullptr;
+            return found;
+        };
+        QLineEdit *edit = nullptr;
+        for (const char *name : inputBoxes(q)) {
+            if (!one(edit, name))
+                return QStringLiteral("not exactly one text box %1").arg(QLatin1String(name));
+            c.boxes << edit;
+        }
+        if (!one(edit, kResultBox))
+            return QStringLiteral("not exactly one txt_sol");
+        c.result = edit;
+        for (const UnitRow &row : q.rows) {
+            QRadioButton *source = nullptr;
+            QRadioButton *target = nullptr;
+            if (!one(source, row.source) || !one(target, row.target))
+                return QStringLiteral("not exactly one button %1 and one %2")
+                    .arg(QLatin1String(row.source), QLatin1String(row.target));
+            c.sources << source;
+            c.targets << target;
+        }
+        const int buttons = int(w->findChildren<QRadioButton *>().size());
+        if (buttons != 2 * int(q.rows.size()))
+            return QStringLiteral("%1 option buttons for %2 units").arg(buttons).arg(q.rows.size());
+        QPushButton *calcola = nullptr;
+        if (!one(calcola, kCalcola))
+            return QStringLiteral("not exactly one btn_Calcola");
+        c.calcola = calcola;
+        for (const ExtraControl &extra : q.extras) {
+            QWidget *control = nullptr;
+            if (!one(control, extra.name))
+                return QStringLiteral("not exactly one %1").arg(QLatin1String(extra.name));
+            c.extras << control;
+        }
+        return std::nullopt;
+    }
+
+    // Carries out one action; returns what broke, if anything.
+    std::optional<QString> step(const Action &a)
+    {
+        std::array<Snapshot, kWindows> before;
+        for (int i = 0; i < kWindows; ++i)
+            before[i] = snapshot(i);
+        const qsizetype failuresBefore = m_failures.failures.size();
+        const qsizetype openedBefore = m_opened.size();
+        ConverterWindow *const acted = window(a.window);
+        const Snapshot &was = before[a.window];
+        const bool open = was.visible;
+        Controls &c = m_controls[a.window];
+        std::optional<PressOutcome> expected;
+
+        switch (a.kind) {
+        case Action::Type:
+        case Action::Paste: {
+            QLineEdit *box = open ? c.boxes.value(a.index).data() : nullptr;
+            if (!box || box->isHidden())
+                return std::nullopt; // nothing to type into
+            if (a.kind == Action::Paste) {
+                box->selectAll();
+                box->insert(a.text);
+            } else {
+                if (a.replace) {
+                    box->selectAll();
+                    QTest::keyClick(box, Qt::Key_Delete);
+                } else {
+                    box->end(false);
+                }
+                QTest::keyClicks(box, a.text);
+            }
+            break;
+        }
+        case Action::Source:
+        case Action::Target:
+            if (!open)
+                return std::nullopt;
+            (a.kind == Action::Source ? c.sources : c.targets)[a.index]->click();
+            break;
+        case Action::Press:
+        case Action::Enter: {
+            if (!open)
+                return std::nullopt;
+            expected = expectedPress(a.window, was);
+            if (a.kind == Action::Press)
+                c.calcola->click();
+            else
+                QTest::keyClick(c.boxes.first(), Qt::Key_Return);
+            ++presses;
+            break;
+        }
+        case Action::Close:
+            if (!open)
+                return std::nullopt;
+            acted->close();
+            break;
+        case Action::Reopen:
+            if (m_main->showQuantity(a.window) != window(a.window))
+                return QStringLiteral("showQuantity answered another window than it keeps");
+            break;
+        case Action::MainButton: {
+            auto *button
+                = m_main->findChild<QPushButton *>(QLatin1String(quantityAt(a.window).button));
+            if (!button)
+                return QStringLiteral("the main window has no button %1")
+                    .arg(QLatin1String(quantityAt(a.window).button));
+            button->click();
+            break;
+        }
+        case Action::Link: {
+            auto *label = m_main->findChild<QLabel *>(
+                a.index == 0 ? QStringLiteral("Label1") : QStringLiteral("Label2"));
+            if (!label)
+                return QStringLiteral("the main window has no link label");
+            QTest::mouseClick(label, Qt::LeftButton);
+            break;
+        }
+        }
+
+        if (acted && acted != window(a.window))
+            return QStringLiteral("the window object was replaced");
+        const bool opened = (a.kind == Action::Reopen || a.kind == Action::MainButton) && !open;
+        if (opened) {
+            ++reloads;
+            if (auto broken = findControls(a.window))
+                return QStringLiteral("on reload, ") + *broken;
+        }
+
+        std::array<Snapshot, kWindows> after;
+        for (int i = 0; i < kWindows; ++i)
+            after[i] = snapshot(i);
+        for (int i = 0; i < kWindows; ++i) {
+            if (i != a.window && !(after[i] == before[i]))
+                return QStringLiteral("%1 changed without being touched: was %2, now %3")
+                    .arg(
+                        QLatin1String(quantityAt(i).name), describe(before[i]), describe(after[i]));
+        }
+        if (auto broken = checkActed(a, was, after[a.window], expected, failuresBefore, opened))
+            return QStringLiteral("%1 was %2, now %3: %4")
+                .arg(QLatin1String(quantityAt(a.window).name), describe(was),
+                    describe(after[a.window]), *broken);
+        if (a.kind != Action::Press && a.kind != Action::Enter
+            && m_failures.failures.size() != failuresBefore)
+            return QStringLiteral("a failure was reported without a press");
+        if (auto broken = checkLinks(a, openedBefore))
+            return broken;
+        return checkOneObjectEach();
+    }
+
+    // The press as the core computes it from what the window shows before it.
+    PressOutcome expectedPress(int i, const Snapshot &s) const
+    {
+        const Quantity &q = quantityAt(i);
+        const QList<const char *> names = inputBoxes(q);
+        PressInput input;
+        input.source = s.source;
+        input.target = s.target;
+        for (int b = 0; b < names.size(); ++b)
+            input.texts.append({names[b], s.boxes.value(b)});
+        input.texts.append({kResultBox, s.result});
+        input.heldPivot = s.held;
+        input.locale = QLocale();
+        return press(q, input);
+    }
+
+    std::optional<QString> checkActed(const Action &a, const Snapshot &was, const Snapshot &now,
+        const std::optional<PressOutcome> &expected, qsizetype failuresBefore, bool opened) const
+    {
+        const Quantity &q = quantityAt(a.window);
+        if (std::memcmp(&was.held, &now.held, sizeof was.held) != 0 && !expected)
+            return QStringLiteral("the held pivot changed without a press");
+        if (opened) {
+            Snapshot initial;
+            initial.exists = initial.visible = true;
+            for (const char *name : inputBoxes(q)) {
+                QString text = QStringLiteral("1");
+                for (const ExtraControl &extra : q.extras) {
+                    if (std::strcmp(extra.name, name) == 0)
+                        text = QString::fromUtf8(extra.text);
+                }
+                initial.boxes << text;
+            }
+            initial.held = was.exists ? was.held : 0.0;
+            if (!(now == initial))
+                return QStringLiteral("a window opened anew must show its initial state");
+            return std::nullopt;
+        }
+        switch (a.kind) {
+        case Action::Type:
+        case Action::Paste:
+            if (now.result != was.result || now.source != was.source || now.target != was.target)
+                return QStringLiteral("typing changed more than the text box");
+            for (int b = 0; b < now.boxes.size(); ++b) {
+                if (b != a.index && now.boxes[b] != was.boxes[b])
+                    return QStringLiteral("typing changed another text box");
+            }
+            return std::nullopt;
+        case Action::Source:
+        case Action::Target: {
+            const bool source = a.kind == Action::Source;
+            if ((source ? now.source : now.target) != a.index
+                || (source ? now.target : now.source) != (source ? was.target : was.source))
+                return QStringLiteral("the click did not select just that unit");
+            if (now.boxes != was.boxes || now.result != was.result)
+                return QStringLiteral("selecting a unit changed a text");
+            if (source && !q.inputLayouts.empty()) {
+                const bool shown = q.inputLayouts[q.rows[a.index].inputLayout].extrasVisible;
+                if (now.extrasShown != shown)
+                    return QStringLiteral("the fraction boxes do not follow the source unit");
+            }
+            return std::nullopt;
+        }
+        case Action::Press:
+        case Action::Enter:
+            return checkPress(a.window, was, now, *expected, failuresBefore);
+        case Action::Close:
+            if (now.visible)
+                return QStringLiteral("the window did not close");
+            return std::nullopt;
+        case Action::Reopen:
+        case Action::MainButton:
+            if (!(now == was))
+                return QStringLiteral("showing an open window changed it");
+            return std::nullopt;
+        case Action::Link:
+            if (!(now == was))
+                return QStringLiteral("a link click changed a window");
+            return std::nullopt;
+        }
+        return std::nullopt;
+    }
+
+    std::optional<QString> checkPress(int i, const Snapshot &was, const Snapshot &now,
+        const PressOutcome &expected, qsizetype failuresBefore) const
+    {
+        const Quantity &q = quantityAt(i);
+        if (now.source != was.source || now.target != was.target || now.visible != was.visible)
+            return QStringLiteral("a press changed the selection");
+        if (now.boxes.value(0) != was.boxes.value(0))
+            return QStringLiteral("a press changed txt_conv");
+        for (int b = 1; b < now.boxes.size(); ++b) {
+            if (now.boxes[b] != was.boxes[b]
+                && !(was.boxes[b].isEmpty() && now.boxes[b] == QStringLiteral("0")))
+                return QStringLiteral(
+                    "a press wrote into a fraction box other than a 0 into it empty");
+        }
+        const qsizetype reported = m_failures.failures.size() - failuresBefore;
+        if (expected.failure) {
+            if (reported != 1 || m_failures.failures.last() != *expected.failure
+                || m_failures.windows.last() != window(i))
+                return QStringLiteral("failure %1 was due and %2 reports came")
+                    .arg(int(*expected.failure))
+                    .arg(reported);
+            if (now.result != was.result)
+                return QStringLiteral("a failed press changed txt_sol");
+        } else if (reported != 0) {
+            return QStringLiteral("a failure was reported for a sound press");
+        }
+        const QString due = expected.written(kResultBox).value_or(was.result);
+        if (now.result != due)
+            return QStringLiteral("txt_sol should read %1").arg(spelled(due));
+        for (int b = 1; b < now.boxes.size(); ++b) {
+            const char *name = inputBoxes(q)[b];
+            if (now.boxes[b] != expected.written(name).value_or(was.boxes[b]))
+                return QStringLiteral("%1 is not what the press wrote").arg(QLatin1String(name));
+        }
+        if (std::memcmp(&now.held, &expected.heldPivot, sizeof now.held) != 0)
+            return QStringLiteral("the held pivot should be %1")
+                .arg(expected.heldPivot, 0, 'g', 17);
+        if (now.result != was.result) {
+            const QString problem = resultProblem(
+                q, was.source, was.target, was.boxes.value(0), now.result, m_locale);
+            if (!problem.isEmpty())
+                return QStringLiteral("garbage in txt_sol: ") + problem;
+        }
+        if (looksNonFinite(now.result) && now.result != was.boxes.value(0))
+            return QStringLiteral("txt_sol shows a non-finite number");
+        return std::nullopt;
+    }
+
+    std::optional<QString> checkLinks(const Action &a, qsizetype openedBefore) const
+    {
+        const qsizetype requests = m_opened.size() - openedBefore;
+        if (a.kind != Action::Link)
+            return requests ? std::optional<QString>(QStringLiteral("an address was opened"))
+                            : std::nullopt;
+        const QString due = a.index == 0 ? webLink() : mailLink();
+        if (requests != 1 || m_opened.last() != due)
+            return QStringLiteral("the link click should open exactly %1").arg(spelled(due));
+        return std::nullopt;
+    }
+
+    std::optional<QString> checkOneObjectEach() const
+    {
+        QHash<QString, int> count;
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            const QString name = w->objectName();
+            if (name != QStringLiteral("frm_conv") && !findQuantity(name.toLatin1().constData()))
+                return QStringLiteral("a top-level widget that is no window of ours: %1 %2")
+                    .arg(QLatin1String(w->metaObject()->className()), spelled(name));
+            if (++count[name] > 1)
+                return QStringLiteral("two window objects named %1").arg(name);
+        }
+        return std::nullopt;
+    }
+
+    QLocale m_locale;
+    FailureCapture m_failures;
+    QStringList m_opened;
+    std::unique_ptr<MainWindow> m_main;
+    std::array<Controls, kWindows> m_controls;
+};
+
+// The rule itself, without the window states that lead up to it, so that a shorter list that
+// breaks it counts even though the states differ.
+QString ruleOnly(const QString &rule)
+{
+    const qsizetype detail = rule.lastIndexOf(QStringLiteral(": "));
+    return detail < 0 ? rule : rule.mid(detail + 2);
+}
+
+// Removes actions, in chunks and then one by one, for as long as the run still breaks the same
+// rule; stops after a time limit with the shortest list found so far.
+QList<Action> shrink(QList<Action> actions, const QLocale &locale, const QString &rule)
+{
+    QElapsedTimer clock;
+    clock.start();
+    const auto stillBreaks = [&](const QList<Action> &candidate) {
+        Soak soak(locale);
+        const auto broken = soak.run(candidate);
+        return broken && ruleOnly(broken->rule) == rule;
+    };
+    for (qsizetype chunk = actions.size() / 2; chunk >= 1; chunk /= 2) {
+        bool removed = true;
+        while (removed && clock.elapsed() < 120000) {
+            removed = false;
+            for (qsizetype start = 0;
+                 start + chunk <= actions.size() && clock.elapsed() < 120000;) {
+                QList<Action> candidate = actions;
+                candidate.remove(start, chunk);
+                if (stillBreaks(candidate)) {
+                    actions = candidate;
+                    removed = true;
+                } else {
+                    start += chunk;
+                }
+            }
+        }
+    }
+    return actions;
+}
+
+QtMessageHandler testHandler = nullptr;
+
+// The offscreen platform cannot raise a window, and says so at every show of an open window.
+void withoutRaiseNotices(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type == QtWarningMsg && message == QStringLiteral("This plugin does not support raise()"))
+        return;
+    testHandler(type, context, message);
+}
+
+} // namespace
+
+class TestSoak : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void soak_data();
+    void soak();
+    void cleanupTestCase();
+
+private:
+    QTimer m_watchdog;
+    QStringList m_dialogs;
+    qint64 m_actions = 0;
+    qint64 m_presses = 0;
+};
+
+void TestSoak::initTestCase()
+{
+    testHandler = qInstallMessageHandler(withoutRaiseNotices);
+    // A modal dialog would wait for a click that never comes: close it and count it as a fault.
+    // The timer fires only inside the dialog's own event loop.
+    connect(&m_watchdog, &QTimer::timeout, this, [this] {
+        if (QWidget *modal = QApplication::activeModalWidget()) {
+            m_dialogs << modal->windowTitle();
+            modal->close();
+        }
+    });
+    m_watchdog.start(200);
+}
+
+void TestSoak::soak_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<quint32>("seed");
+    const quint32 chosen = quint32(qEnvironmentVariableIntValue("UNITAVO_SOAK_SEED"));
+    const quint32 first = chosen ? chosen : 20240601;
+    for (quint32 seed = first; seed < first + 4; seed += 2) {
+        QTest::addRow("it_IT seed %u", seed) << italian << seed;
+        QTest::addRow("en_US seed %u", seed + 1) << english << seed + 1;
+    }
+}
+
+void TestSoak::soak()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(quint32, seed);
+    bool set = false;
+    const int count = qEnvironmentVariableIntValue("UNITAVO_SOAK_ACTIONS", &set);
+    const int actionsPerRun = set && count > 0 ? count : 5000;
+
+    ActionMaker maker(seed);
+    if (!maker.any())
+        QSKIP("no quantity has units yet");
+
+    QElapsedTimer clock;
+    clock.start();
+    QList<Action> actions;
+    std::optional<Broken> broken;
+    qsizetype failures = 0;
+    {
+        Soak soak(locale);
+        broken = soak.runRandom(maker, actionsPerRun, actions);
+        m_presses += soak.presses;
+        failures = soak.failuresReported();
+        qInfo("seed %u, %s: %d actions, %d presses, %lld failures reported, %d windows loaded, "
+              "%lld ms",
+            seed, qPrintable(locale.name()), int(actions.size()), soak.presses, qint64(failures),
+            soak.reloads, qint64(clock.elapsed()));
+    }
+    m_actions += actions.size();
+    QVERIFY2(m_dialogs.isEmpty(),
+        qPrintable(QStringLiteral("a dialog opened: ") + m_dialogs.join(u',')));
+    if (!broken)
+        return;
+
+    const QList<Action> shortest
+        = shrink(actions.first(broken->after), locale, ruleOnly(broken->rule));
+    Soak replay(locale);
+    const auto again = replay.run(shortest);
+    QString report = QStringLiteral("seed %1 under %2, after action %3 (%4):\n  %5\n"
+                                    "the shortest list that still breaks it (%6 actions):\n")
+                         .arg(seed)
+                         .arg(locale.name())
+                         .arg(broken->after)
+                         .arg(describe(actions[broken->after - 1]), broken->rule)
+                         .arg(shortest.size());
+    for (int i = 0; i < shortest.size(); ++i)
+        report += QStringLiteral("  %1. %2\n").arg(i + 1).arg(describe(shortest[i]));
+    report += QStringLiteral("which gives, after action %1:\n  %2")
+                  .arg(again ? again->after : 0)
+                  .arg(again ? again->rule : QStringLiteral("(nothing: the shrinking lost it)"));
+    QFAIL(qPrintable(report));
+}
+
+void TestSoak::cleanupTestCase()
+{
+    qInfo("%lld actions soaked, %lld presses", m_actions, m_presses);
+    qInstallMessageHandler(testHandler);
+}
+
+QTEST_MAIN(TestSoak)
+#include "tst_soak.moc"
