@@ -28,9 +28,14 @@ QFont fontLike(const char *family, double points)
 
 QIcon appIcon()
 {
-    QIcon icon;
-    for (int size : {16, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/icons/unitavo-%1.png").arg(size), QSize(size, size));
+    // Built once and shared by every window, so that each image is decoded only once. The larger
+    // renderings are the installed theme's, for the desktop; a window frame needs no more than 64.
+    static const QIcon icon = [] {
+        QIcon i;
+        for (int size : {16, 32, 48, 64})
+            i.addFile(QStringLiteral(":/icons/unitavo-%1.png").arg(size), QSize(size, size));
+        return i;
+    }();
     return icon;
 }
 
