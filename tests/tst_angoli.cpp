@@ -8,33 +8,10 @@
 using namespace unitavo;
 using namespace unitavo::test;
 
-namespace {
-
-const Quantity &angles()
-{
-    return quantities::angoli();
-}
-
-void addBoth(const char *name, const char *source, const char *target, const QString &input,
-    const QString &expected)
-{
-    const auto italianText
-        = [](QString s) { return s.replace(QLatin1Char('.'), QLatin1Char(',')); };
-    QTest::addRow("%s en", name) << QByteArray(source) << QByteArray(target) << input << english
-                                 << expected;
-    QTest::addRow("%s it", name) << QByteArray(source) << QByteArray(target) << italianText(input)
-                                 << italian << italianText(expected);
-}
-
-const char *orNull(const QByteArray &name)
-{
-    return name.isEmpty() ? nullptr : name.constData();
-}
-
-} // namespace
-
 class TestAngoli : public QObject {
     Q_OBJECT
+
+    const Quantity &q = quantities::angoli();
 
 private slots:
     void conversions_data();
@@ -47,11 +24,7 @@ private slots:
 
 void TestAngoli::conversions_data()
 {
-    QTest::addColumn<QByteArray>("source");
-    QTest::addColumn<QByteArray>("target");
-    QTest::addColumn<QString>("input");
-    QTest::addColumn<QLocale>("locale");
-    QTest::addColumn<QString>("expected");
+    addPressColumns();
 
     // Every row into degrees and out of them.
     addBoth("1 gs to gs", "gs", "gs2", QStringLiteral("1"), QStringLiteral("1"));
@@ -126,14 +99,7 @@ void TestAngoli::conversions_data()
 
 void TestAngoli::conversions()
 {
-    QFETCH(QByteArray, source);
-    QFETCH(QByteArray, target);
-    QFETCH(QString, input);
-    QFETCH(QLocale, locale);
-    QFETCH(QString, expected);
-    const PressOutcome o = run(angles(),
-        {.source = orNull(source), .target = orNull(target), .input = input, .locale = locale});
-    QCOMPARE(resultOf(o), expected);
+    checkPress(q);
 }
 
 void TestAngoli::refusedSlopeEndsThePress_data()
@@ -161,8 +127,8 @@ void TestAngoli::refusedSlopeEndsThePress()
     QFETCH(QByteArray, target);
     QFETCH(QString, input);
     QFETCH(QLocale, locale);
-    const PressOutcome o = run(
-        angles(), {.source = "gp", .target = orNull(target), .input = input, .locale = locale});
+    const PressOutcome o
+        = run(q, {.source = "gp", .target = orNull(target), .input = input, .locale = locale});
     QVERIFY(!o.failure);
     QCOMPARE(o.writes.size(), 1);
     QCOMPARE(QString::fromLatin1(o.writes[0].box), QString::fromLatin1(kResultBox));
@@ -171,7 +137,7 @@ void TestAngoli::refusedSlopeEndsThePress()
 
 void TestAngoli::steepAngleEmptiesWithoutFailure()
 {
-    const PressOutcome o = run(angles(),
+    const PressOutcome o = run(q,
         {.source = "gs",
             .target = "gp2",
             .input = QStringLiteral("45,0000001"),
@@ -184,7 +150,7 @@ void TestAngoli::steepAngleEmptiesWithoutFailure()
 // every other factor is a double.
 void TestAngoli::wholeNumberFactors()
 {
-    for (const UnitRow &row : angles().rows) {
+    for (const UnitRow &row : q.rows) {
         if (row.outOf.hook)
             continue;
         QCOMPARE(row.outOf.steps.count, 1);

@@ -8,54 +8,6 @@ using namespace unitavo::test;
 
 namespace {
 
-const Quantity &q()
-{
-    return quantities::pressioni();
-}
-
-// English number text in, the same text with a decimal comma out.
-QString italianText(QString s)
-{
-    return s.replace(QLatin1Char('.'), QLatin1Char(','));
-}
-
-void addColumns()
-{
-    QTest::addColumn<QByteArray>("source");
-    QTest::addColumn<QByteArray>("target");
-    QTest::addColumn<QString>("input");
-    QTest::addColumn<QLocale>("locale");
-    QTest::addColumn<QString>("expected");
-}
-
-// One row per locale; input and expected are written the English way and get a decimal comma
-// for the Italian row (failure and unchanged markers carry no point).
-void addBoth(const char *tag, const char *source, const char *target, const char *input,
-    const QString &expected)
-{
-    const QString in = QString::fromUtf8(input);
-    QTest::addRow("en %s", tag) << QByteArray(source) << QByteArray(target) << in << english
-                                << expected;
-    QTest::addRow("it %s", tag) << QByteArray(source) << QByteArray(target) << italianText(in)
-                                << italian
-                                << (expected.startsWith(QLatin1Char('<')) ? expected
-                                                                          : italianText(expected));
-}
-
-void check()
-{
-    QFETCH(QByteArray, source);
-    QFETCH(QByteArray, target);
-    QFETCH(QString, input);
-    QFETCH(QLocale, locale);
-    QFETCH(QString, expected);
-    const PressCase c{.source = source.isEmpty() ? nullptr : source.constData(),
-        .target = target.isEmpty() ? nullptr : target.constData(),
-        .input = input,
-        .locale = locale};
-    QCOMPARE(resultOf(run(q(), c)), expected);
-}
-
 // The number of each unit in one atmosphere as its text, and 2.5 of the unit in atmospheres.
 struct Factor {
     const char *source;
@@ -96,68 +48,53 @@ const Factor unitFactors[] = {
 class TestPressioni : public QObject {
     Q_OBJECT
 
+    const Quantity &q = quantities::pressioni();
+
 private slots:
     void captions_data()
     {
-        QTest::addColumn<QByteArray>("button");
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<int>("length");
-        const auto add = [](const char *button, const char *caption, int length) {
-            QTest::newRow(button) << QByteArray(button) << QString::fromUtf8(caption) << length;
-        };
-        add("atm1", "atmosfere                       (atm)", 37);
-        add("atm2", "atmosfere                       (atm)", 37);
-        add("bar2", "bar", 3);
-        add("cmHg1", "centimetri di mercurio 0° ", 26);
-        add("cmh2o2", "centimetri d'acqua 4°  ", 23);
-        add("kPa1", "chilopascal                    (kPa)", 36);
-        add("dynacmq1", "dyna/cm", 7);
-        add("hPa1", "ettopascal (hPa)", 16);
-        add("hPa2", "ettopascal                     (hPa)", 36);
-        add("kgcmq2", "kg/cm", 5);
-        add("kgmq1", "kg/m", 4);
-        add("kgmq12", "kg/m", 4);
-        add("kgmmq1", "kg/mm", 5);
-        add("knmq2", "kN/m", 4);
-        add("lbinq1", "libbre/pollice quadrato (lb/inq)", 32);
-        add("lbft1", "libbre/piede quadrato   (lb/ftq)", 32);
-        add("lbft2", "libbre/piede quadrato  (lb/ftq)", 31);
-        add("mb2", "millibar", 8);
-        add("Mpa1", "megapascal                  (MPa)", 33);
-        add("mmHg2", "mm di mercurio 0°       (mmHg)", 30);
-        add("ncmq1", "N/cm", 4);
-        add("Nmq2", "N/m", 3);
-        add("pa1", "Pascal                           (Pa)", 37);
-        add("pa2", "Pascal                            (Pa)", 38);
-        add("fth201", "piedi d'acqua 60°F", 18);
-        add("inh202", "pollici d'acqua 60°F", 20);
-        add("incHg1", "pollici di mercurio 32°F", 24);
-        add("psi2", "psi", 3);
-        add("torr1", "torr", 4);
-        add("mmh2o1", "mm d'acqua a 4°", 15);
-        add("mmh2o2", "mm d'acqua a 4°", 15);
+        addCaptionColumns();
+        addCaption("atm1", "atmosfere                       (atm)", 37);
+        addCaption("atm2", "atmosfere                       (atm)", 37);
+        addCaption("bar2", "bar", 3);
+        addCaption("cmHg1", "centimetri di mercurio 0° ", 26);
+        addCaption("cmh2o2", "centimetri d'acqua 4°  ", 23);
+        addCaption("kPa1", "chilopascal                    (kPa)", 36);
+        addCaption("dynacmq1", "dyna/cm", 7);
+        addCaption("hPa1", "ettopascal (hPa)", 16);
+        addCaption("hPa2", "ettopascal                     (hPa)", 36);
+        addCaption("kgcmq2", "kg/cm", 5);
+        addCaption("kgmq1", "kg/m", 4);
+        addCaption("kgmq12", "kg/m", 4);
+        addCaption("kgmmq1", "kg/mm", 5);
+        addCaption("knmq2", "kN/m", 4);
+        addCaption("lbinq1", "libbre/pollice quadrato (lb/inq)", 32);
+        addCaption("lbft1", "libbre/piede quadrato   (lb/ftq)", 32);
+        addCaption("lbft2", "libbre/piede quadrato  (lb/ftq)", 31);
+        addCaption("mb2", "millibar", 8);
+        addCaption("Mpa1", "megapascal                  (MPa)", 33);
+        addCaption("mmHg2", "mm di mercurio 0°       (mmHg)", 30);
+        addCaption("ncmq1", "N/cm", 4);
+        addCaption("Nmq2", "N/m", 3);
+        addCaption("pa1", "Pascal                           (Pa)", 37);
+        addCaption("pa2", "Pascal                            (Pa)", 38);
+        addCaption("fth201", "piedi d'acqua 60°F", 18);
+        addCaption("inh202", "pollici d'acqua 60°F", 20);
+        addCaption("incHg1", "pollici di mercurio 32°F", 24);
+        addCaption("psi2", "psi", 3);
+        addCaption("torr1", "torr", 4);
+        addCaption("mmh2o1", "mm d'acqua a 4°", 15);
+        addCaption("mmh2o2", "mm d'acqua a 4°", 15);
     }
-    void captions()
-    {
-        QFETCH(QByteArray, button);
-        QFETCH(QString, caption);
-        QFETCH(int, length);
-        const int row = rowOf(q(), button.constData());
-        QVERIFY(row >= 0);
-        const UnitRow &r = q().rows[row];
-        const bool sourceSide = button == r.source;
-        const QString actual = QString::fromUtf8(r.captionFor(sourceSide));
-        QCOMPARE(actual, caption);
-        QCOMPARE(actual.size(), length);
-    }
+    void captions() { checkCaption(q); }
 
     void table()
     {
-        QCOMPARE(q().rows.size(), std::size_t(25));
-        QCOMPARE(q().pivot, PivotKind::PerPress);
-        QCOMPARE(QLatin1String(q().rows[0].source), QLatin1String("atm1"));
-        for (std::size_t i = 0; i < q().rows.size(); ++i)
-            QCOMPARE(q().rows[i].top, int(240 + 240 * i));
+        QCOMPARE(q.rows.size(), std::size_t(25));
+        QCOMPARE(q.pivot, PivotKind::PerPress);
+        QCOMPARE(QLatin1String(q.rows[0].source), QLatin1String("atm1"));
+        for (std::size_t i = 0; i < q.rows.size(); ++i)
+            QCOMPARE(q.rows[i].top, int(240 + 240 * i));
     }
 
     // Whole-number multipliers are integers; every divisor and every other multiplier a double.
@@ -178,135 +115,129 @@ private slots:
     {
         QFETCH(QByteArray, target);
         QFETCH(int, holding);
-        const UnitRow &r = q().rows[rowOf(q(), target.constData())];
-        QCOMPARE(r.outOf.steps.count, 1);
-        QCOMPARE(r.outOf.steps.steps[0].op, Op::Multiply);
-        QCOMPARE(int(r.outOf.steps.steps[0].k.holding), holding);
-        QCOMPARE(r.into.steps.count, 1);
-        QCOMPARE(r.into.steps.steps[0].op, Op::Divide);
-        QCOMPARE(r.into.steps.steps[0].k.holding, Holding::Double);
-        QCOMPARE(r.into.steps.steps[0].k.value(), r.outOf.steps.steps[0].k.value());
+        verifyOneFactor(q.rows[rowOf(q, target.constData())], holding);
     }
 
     // Every constant, out of one atmosphere (the text pivot "1") and into the atmosphere.
     void factors_data()
     {
-        addColumns();
+        addPressColumns();
         for (const Factor &f : unitFactors) {
-            addBoth(QByteArray("atm->").append(f.target).constData(), "atm1", f.target, "1",
-                QString::fromLatin1(f.fromOneAtm));
-            addBoth(QByteArray(f.source).append("->atm").constData(), f.source, "atm2", "2.5",
-                QString::fromLatin1(f.toAtmFrom2_5));
+            addBoth("atm->" + QByteArray(f.target), "atm1", f.target, "1",
+                QString::fromLatin1(f.fromOneAtm), LocaleTag::Before);
+            addBoth(f.source + QByteArray("->atm"), f.source, "atm2", "2.5",
+                QString::fromLatin1(f.toAtmFrom2_5), LocaleTag::Before);
         }
     }
-    void factors() { check(); }
+    void factors() { checkPress(q); }
 
     void worked_data()
     {
-        addColumns();
-        addBoth("1 atm bar", "atm1", "bar2", "1", QStringLiteral("1.01325"));
-        addBoth("1 bar atm", "bar1", "atm2", "1", QStringLiteral("0.986923266716013"));
-        addBoth("1 psi bar", "psi1", "bar2", "1", QStringLiteral("0.0689475729106345"));
-        addBoth("1 atm kg/m2", "atm1", "kgmq12", "1", QStringLiteral("10332.27453"));
-        addBoth("1.5 atm bar", "atm1", "bar2", "1.5", QStringLiteral("1.519875"));
-        addBoth("blanks atm bar", "atm1", "bar2", "  1.5  ", QStringLiteral("1.519875"));
-        addBoth("1000 atm mmHg", "atm1", "mmHg2", "1000", QStringLiteral("760000"));
-        addBoth("-1 atm torr", "atm1", "torr2", "-1", QStringLiteral("-760"));
-        addBoth("0 bar Pa", "bar1", "pa2", "0", QStringLiteral("0"));
-        addBoth("1E-3 atm Pa", "atm1", "pa2", "1E-3", QStringLiteral("101.325"));
-        addBoth("1E+9 atm Pa", "atm1", "pa2", "1E+9", QStringLiteral("101325000000000"));
-        addBoth("1E+10 atm Pa", "atm1", "pa2", "1E+10", QStringLiteral("1.01325E+15"));
+        addPressColumns();
+        addBoth("1 atm bar", "atm1", "bar2", "1", QStringLiteral("1.01325"), LocaleTag::Before);
+        addBoth("1 bar atm", "bar1", "atm2", "1", QStringLiteral("0.986923266716013"),
+            LocaleTag::Before);
+        addBoth("1 psi bar", "psi1", "bar2", "1", QStringLiteral("0.0689475729106345"),
+            LocaleTag::Before);
+        addBoth(
+            "1 atm kg/m2", "atm1", "kgmq12", "1", QStringLiteral("10332.27453"), LocaleTag::Before);
+        addBoth(
+            "1.5 atm bar", "atm1", "bar2", "1.5", QStringLiteral("1.519875"), LocaleTag::Before);
+        addBoth("blanks atm bar", "atm1", "bar2", "  1.5  ", QStringLiteral("1.519875"),
+            LocaleTag::Before);
+        addBoth(
+            "1000 atm mmHg", "atm1", "mmHg2", "1000", QStringLiteral("760000"), LocaleTag::Before);
+        addBoth("-1 atm torr", "atm1", "torr2", "-1", QStringLiteral("-760"), LocaleTag::Before);
+        addBoth("0 bar Pa", "bar1", "pa2", "0", QStringLiteral("0"), LocaleTag::Before);
+        addBoth("1E-3 atm Pa", "atm1", "pa2", "1E-3", QStringLiteral("101.325"), LocaleTag::Before);
+        addBoth("1E+9 atm Pa", "atm1", "pa2", "1E+9", QStringLiteral("101325000000000"),
+            LocaleTag::Before);
+        addBoth("1E+10 atm Pa", "atm1", "pa2", "1E+10", QStringLiteral("1.01325E+15"),
+            LocaleTag::Before);
         // Rows sharing a constant convert one into the other unchanged.
         const char *pairs[][2] = {{"torr1", "mmHg2"}, {"mmHg1", "torr2"}, {"kPa1", "knmq2"},
             {"knmq1", "kPa2"}, {"hPa1", "mb2"}, {"mb1", "hPa2"}, {"pa1", "Nmq2"}, {"Nmq1", "pa2"},
             {"psi1", "lbinq2"}, {"lbinq1", "psi2"}, {"kgmq1", "mmh2o2"}, {"mmh2o1", "kgmq12"}};
         for (const auto &p : pairs) {
             const QByteArray tag = QByteArray(p[0]).append("->").append(p[1]);
-            addBoth(tag.constData(), p[0], p[1], "1", QStringLiteral("1"));
-            addBoth(
-                (tag + " 123.456").constData(), p[0], p[1], "123.456", QStringLiteral("123.456"));
+            addBoth(tag, p[0], p[1], "1", QStringLiteral("1"), LocaleTag::Before);
+            addBoth(tag + " 123.456", p[0], p[1], "123.456", QStringLiteral("123.456"),
+                LocaleTag::Before);
         }
     }
-    void worked() { check(); }
+    void worked() { checkPress(q); }
 
     // The atmosphere source keeps the typed text; it is read as a number only by a target step.
     void textPivot_data()
     {
-        addColumns();
-        const auto add = [](const char *tag, const char *source, const char *target,
-                             const char *input, const QLocale &locale, const QString &expected) {
-            QTest::newRow(tag) << QByteArray(source) << QByteArray(target)
-                               << QString::fromUtf8(input) << locale << expected;
-        };
-        add("it atm atm abc", "atm1", "atm2", "abc", italian, QStringLiteral("abc"));
-        add("en atm atm abc", "atm1", "atm2", "abc", english, QStringLiteral("abc"));
-        add("it atm atm blanks", "atm1", "atm2", " 1,0 ", italian, QStringLiteral(" 1,0 "));
-        add("it atm atm 1,0", "atm1", "atm2", "1,0", italian, QStringLiteral("1,0"));
-        add("en atm atm 1,0", "atm1", "atm2", "1,0", english, QStringLiteral("1,0"));
-        add("en atm atm empty", "atm1", "atm2", "", english, QString());
-        add("it atm bar abc", "atm1", "bar2", "abc", italian, notANumber());
-        add("en atm bar abc", "atm1", "bar2", "abc", english, notANumber());
-        add("en atm bar empty", "atm1", "bar2", "", english, notANumber());
-        add("en atm bar 1,5", "atm1", "bar2", "1,5", english, notANumber());
-        add("it atm bar 1.5", "atm1", "bar2", "1.5", italian, notANumber());
-        add("it atm torr 1,5", "atm1", "torr2", "1,5", italian, QStringLiteral("1140"));
-        add("it atm Pa 1E+400", "atm1", "pa2", "1E+400", italian, outOfRange());
+        addPressColumns();
+        addPress("it atm atm abc", "atm1", "atm2", "abc", italian, QStringLiteral("abc"));
+        addPress("en atm atm abc", "atm1", "atm2", "abc", english, QStringLiteral("abc"));
+        addPress("it atm atm blanks", "atm1", "atm2", " 1,0 ", italian, QStringLiteral(" 1,0 "));
+        addPress("it atm atm 1,0", "atm1", "atm2", "1,0", italian, QStringLiteral("1,0"));
+        addPress("en atm atm 1,0", "atm1", "atm2", "1,0", english, QStringLiteral("1,0"));
+        addPress("en atm atm empty", "atm1", "atm2", "", english, QString());
+        addPress("it atm bar abc", "atm1", "bar2", "abc", italian, notANumber());
+        addPress("en atm bar abc", "atm1", "bar2", "abc", english, notANumber());
+        addPress("en atm bar empty", "atm1", "bar2", "", english, notANumber());
+        addPress("en atm bar 1,5", "atm1", "bar2", "1,5", english, notANumber());
+        addPress("it atm bar 1.5", "atm1", "bar2", "1.5", italian, notANumber());
+        addPress("it atm torr 1,5", "atm1", "torr2", "1,5", italian, QStringLiteral("1140"));
+        addPress("it atm Pa 1E+400", "atm1", "pa2", "1E+400", italian, outOfRange());
         // With no target the text is never read: nothing fails and nothing is written.
-        add("it atm none abc", "atm1", "", "abc", italian, unchanged());
+        addPress("it atm none abc", "atm1", "", "abc", italian, unchanged());
         // Any other source reads the text at once and fails there.
-        add("it bar none abc", "bar1", "", "abc", italian, notANumber());
-        add("it bar atm abc", "bar1", "atm2", "abc", italian, notANumber());
-        add("it psi atm empty", "psi1", "atm2", "", italian, notANumber());
-        add("en psi atm 1.5", "psi1", "atm2", "1.5", english, QStringLiteral("0.102068945833656"));
-        add("it psi atm 1,5", "psi1", "atm2", "1,5", italian, QStringLiteral("0,102068945833656"));
+        addPress("it bar none abc", "bar1", "", "abc", italian, notANumber());
+        addPress("it bar atm abc", "bar1", "atm2", "abc", italian, notANumber());
+        addPress("it psi atm empty", "psi1", "atm2", "", italian, notANumber());
+        addPress(
+            "en psi atm 1.5", "psi1", "atm2", "1.5", english, QStringLiteral("0.102068945833656"));
+        addPress(
+            "it psi atm 1,5", "psi1", "atm2", "1,5", italian, QStringLiteral("0,102068945833656"));
     }
-    void textPivot() { check(); }
+    void textPivot() { checkPress(q); }
 
     // No source: the empty pivot is 0 in every product and the empty text for the atmosphere.
     void noSource_data()
     {
-        addColumns();
-        QTest::newRow("atm2") << QByteArray() << QByteArray("atm2") << QStringLiteral("7")
-                              << italian << QString();
-        for (const Factor &f : unitFactors) {
-            QTest::newRow(f.target) << QByteArray() << QByteArray(f.target) << QStringLiteral("abc")
-                                    << italian << QStringLiteral("0");
-        }
+        addPressColumns();
+        addPress("atm2", nullptr, "atm2", "7", italian, QString());
+        for (const Factor &f : unitFactors)
+            addPress(f.target, nullptr, f.target, "abc", italian, QStringLiteral("0"));
     }
-    void noSource() { check(); }
+    void noSource() { checkPress(q); }
 
     // No target: nothing is written, whatever the source.
     void noTarget_data()
     {
-        addColumns();
-        for (const char *source : {"atm1", "bar1", "kgmq1", "mmh2o1"}) {
-            QTest::newRow(source) << QByteArray(source) << QByteArray() << QStringLiteral("2")
-                                  << english << unchanged();
-        }
-        QTest::newRow("none") << QByteArray() << QByteArray() << QStringLiteral("2") << english
-                              << unchanged();
+        addPressColumns();
+        for (const char *source : {"atm1", "bar1", "kgmq1", "mmh2o1"})
+            addPress(source, source, nullptr, "2", english, unchanged());
+        addPress("none", nullptr, nullptr, "2", english, unchanged());
     }
-    void noTarget() { check(); }
+    void noTarget() { checkPress(q); }
 
     void overflow_data()
     {
-        addColumns();
+        addPressColumns();
         // Source quotients beyond the double range, from divisors below 1.
-        addBoth("kg/mm2 1E+307", "kgmmq1", "atm2", "1E+307", outOfRange());
-        addBoth(
-            "kg/mm2 1E+300", "kgmmq1", "atm2", "1E+300", QStringLiteral("9.67841105166609E+301"));
-        addBoth("MPa 1E+308", "Mpa1", "bar2", "1E+308", outOfRange());
-        addBoth("kg/mm2 1E+307 no target", "kgmmq1", "", "1E+307", outOfRange());
-        addBoth("typed 1E+400", "bar1", "atm2", "1E+400", outOfRange());
+        addBoth("kg/mm2 1E+307", "kgmmq1", "atm2", "1E+307", outOfRange(), LocaleTag::Before);
+        addBoth("kg/mm2 1E+300", "kgmmq1", "atm2", "1E+300",
+            QStringLiteral("9.67841105166609E+301"), LocaleTag::Before);
+        addBoth("MPa 1E+308", "Mpa1", "bar2", "1E+308", outOfRange(), LocaleTag::Before);
+        addBoth("kg/mm2 1E+307 no target", "kgmmq1", "", "1E+307", outOfRange(), LocaleTag::Before);
+        addBoth("typed 1E+400", "bar1", "atm2", "1E+400", outOfRange(), LocaleTag::Before);
         // Target products beyond the double range, from a number and from the text pivot.
-        addBoth("bar Pa 1E+308", "bar1", "pa2", "1E+308", outOfRange());
-        addBoth("atm dyna 1E+303", "atm1", "dynacmq2", "1E+303", outOfRange());
-        addBoth("atm dyna 1E+300", "atm1", "dynacmq2", "1E+300", QStringLiteral("1.01325E+306"));
-        addBoth("atm atm 1E+400", "atm1", "atm2", "1E+400", QStringLiteral("1E+400"));
-        addBoth(
-            "atm kg/mm2 tiny", "atm1", "kgmmq2", "1E-320", QStringLiteral("1.03753785626662E-322"));
+        addBoth("bar Pa 1E+308", "bar1", "pa2", "1E+308", outOfRange(), LocaleTag::Before);
+        addBoth("atm dyna 1E+303", "atm1", "dynacmq2", "1E+303", outOfRange(), LocaleTag::Before);
+        addBoth("atm dyna 1E+300", "atm1", "dynacmq2", "1E+300", QStringLiteral("1.01325E+306"),
+            LocaleTag::Before);
+        addBoth("atm atm 1E+400", "atm1", "atm2", "1E+400", QStringLiteral("1E+400"),
+            LocaleTag::Before);
+        addBoth("atm kg/mm2 tiny", "atm1", "kgmmq2", "1E-320",
+            QStringLiteral("1.03753785626662E-322"), LocaleTag::Before);
     }
-    void overflow() { check(); }
+    void overflow() { checkPress(q); }
 };
 
 QTEST_MAIN(TestPressioni)

@@ -9,35 +9,10 @@
 using namespace unitavo;
 using namespace unitavo::test;
 
-namespace {
-
-const Quantity &temperatures()
-{
-    return quantities::temperature();
-}
-
-// One case under English settings and the same under Italian ones, where every decimal point of
-// the input and of the expected text becomes a comma.
-void addBoth(const char *name, const char *source, const char *target, const QString &input,
-    const QString &expected)
-{
-    const auto italianText
-        = [](QString s) { return s.replace(QLatin1Char('.'), QLatin1Char(',')); };
-    QTest::addRow("%s en", name) << QByteArray(source) << QByteArray(target) << input << english
-                                 << expected;
-    QTest::addRow("%s it", name) << QByteArray(source) << QByteArray(target) << italianText(input)
-                                 << italian << italianText(expected);
-}
-
-const char *orNull(const QByteArray &name)
-{
-    return name.isEmpty() ? nullptr : name.constData();
-}
-
-} // namespace
-
 class TestTemperature : public QObject {
     Q_OBJECT
+
+    const Quantity &q = quantities::temperature();
 
 private slots:
     void conversions_data();
@@ -50,11 +25,7 @@ private slots:
 
 void TestTemperature::conversions_data()
 {
-    QTest::addColumn<QByteArray>("source");
-    QTest::addColumn<QByteArray>("target");
-    QTest::addColumn<QString>("input");
-    QTest::addColumn<QLocale>("locale");
-    QTest::addColumn<QString>("expected");
+    addPressColumns();
 
     // Worked values.
     addBoth("100 C to F", "C", "F2", QStringLiteral("100"), QStringLiteral("212"));
@@ -110,22 +81,13 @@ void TestTemperature::conversions_data()
     addBoth("1E400 from C to C", "C", "C2", QStringLiteral("1E400"), QStringLiteral("1E400"));
 
     // The other settings' separator is no decimal separator.
-    QTest::addRow("point under Italian")
-        << QByteArray("F") << QByteArray("C2") << QStringLiteral("98.6") << italian << notANumber();
-    QTest::addRow("comma under English")
-        << QByteArray("C") << QByteArray("F2") << QStringLiteral("1,5") << english << notANumber();
+    addPress("point under Italian", "F", "C2", QStringLiteral("98.6"), italian, notANumber());
+    addPress("comma under English", "C", "F2", QStringLiteral("1,5"), english, notANumber());
 }
 
 void TestTemperature::conversions()
 {
-    QFETCH(QByteArray, source);
-    QFETCH(QByteArray, target);
-    QFETCH(QString, input);
-    QFETCH(QLocale, locale);
-    QFETCH(QString, expected);
-    const PressOutcome o = run(temperatures(),
-        {.source = orNull(source), .target = orNull(target), .input = input, .locale = locale});
-    QCOMPARE(resultOf(o), expected);
+    checkPress(q);
 }
 
 void TestTemperature::stepsInTheirOrder_data()
@@ -152,9 +114,9 @@ void TestTemperature::stepsInTheirOrder()
     QFETCH(QByteArray, button);
     QFETCH(bool, intoPivot);
     QFETCH(QString, steps);
-    const int row = rowOf(temperatures(), button.constData());
+    const int row = rowOf(q, button.constData());
     QVERIFY(row >= 0);
-    const UnitRow &unit = temperatures().rows[row];
+    const UnitRow &unit = q.rows[row];
     const bool asIs = intoPivot ? unit.into.asIs : unit.outOf.asIs;
     const Sequence &sequence = intoPivot ? unit.into.steps : unit.outOf.steps;
     QStringList written;
@@ -172,17 +134,17 @@ void TestTemperature::stepsInTheirOrder()
 void TestTemperature::heldPivotIsNotUsed()
 {
     // The pivot belongs to one press: a value handed in as a held pivot never reaches the result.
-    const PressOutcome o = run(temperatures(), {.target = "F2", .held = 100.0});
+    const PressOutcome o = run(q, {.target = "F2", .held = 100.0});
     QCOMPARE(resultOf(o), QStringLiteral("32"));
-    const PressOutcome c = run(temperatures(), {.target = "C2", .held = 100.0});
+    const PressOutcome c = run(q, {.target = "C2", .held = 100.0});
     QCOMPARE(resultOf(c), QString());
 }
 
 void TestTemperature::refusedInputWritesNothing()
 {
     // A failure in the target phase writes nothing at all into the result box.
-    const PressOutcome o = run(temperatures(),
-        {.source = "C", .target = "R2", .input = QStringLiteral("x1"), .locale = italian});
+    const PressOutcome o
+        = run(q, {.source = "C", .target = "R2", .input = QStringLiteral("x1"), .locale = italian});
     QCOMPARE(o.failure, std::optional<Failure>(Failure::NotANumber));
     QVERIFY(o.writes.isEmpty());
 }

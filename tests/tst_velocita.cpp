@@ -12,21 +12,6 @@ using namespace unitavo::test;
 
 namespace {
 
-const Quantity &speeds()
-{
-    return quantities::velocita();
-}
-
-const char *orNull(const QByteArray &name)
-{
-    return name.isEmpty() ? nullptr : name.constData();
-}
-
-QString italianText(QString s)
-{
-    return s.replace(QLatin1Char('.'), QLatin1Char(','));
-}
-
 // Each unit's row: one km/h in this unit, and one of this unit in km/h (fifteen digits, English).
 struct Expected {
     const char *unit;
@@ -61,6 +46,8 @@ constexpr Expected everyUnit[] = {
 class TestVelocita : public QObject {
     Q_OBJECT
 
+    const Quantity &q = quantities::velocita();
+
 private slots:
     void everyRow_data();
     void everyRow();
@@ -71,37 +58,24 @@ private slots:
 
 void TestVelocita::everyRow_data()
 {
-    QTest::addColumn<QByteArray>("source");
-    QTest::addColumn<QByteArray>("target");
-    QTest::addColumn<QLocale>("locale");
-    QTest::addColumn<QString>("expected");
-
+    addPressColumns();
     for (const Expected &e : everyUnit) {
         const QByteArray unit(e.unit);
         const QByteArray target = unit + '2';
-        const QString from = QString::fromLatin1(e.fromKmh);
-        const QString to = QString::fromLatin1(e.toKmh);
-        QTest::addRow("kmh to %s en", e.unit) << QByteArray("kmh") << target << english << from;
-        QTest::addRow("kmh to %s it", e.unit)
-            << QByteArray("kmh") << target << italian << italianText(from);
-        QTest::addRow("%s to kmh en", e.unit) << unit << QByteArray("kmh2") << english << to;
-        QTest::addRow("%s to kmh it", e.unit)
-            << unit << QByteArray("kmh2") << italian << italianText(to);
+        addBoth("kmh to " + unit, "kmh", target.constData(), QStringLiteral("1"),
+            QString::fromLatin1(e.fromKmh));
+        addBoth(
+            unit + " to kmh", e.unit, "kmh2", QStringLiteral("1"), QString::fromLatin1(e.toKmh));
         // Every row gives its input back, within double rounding.
-        QTest::addRow("%s to itself", e.unit) << unit << target << italian << QStringLiteral("1");
+        addPress(unit + " to itself", e.unit, target.constData(), QStringLiteral("1"), italian,
+            QStringLiteral("1"));
     }
 }
 
 // Input 1 between each unit and the pivot unit.
 void TestVelocita::everyRow()
 {
-    QFETCH(QByteArray, source);
-    QFETCH(QByteArray, target);
-    QFETCH(QLocale, locale);
-    QFETCH(QString, expected);
-    const PressOutcome o = run(
-        speeds(), {.source = source.constData(), .target = target.constData(), .locale = locale});
-    QCOMPARE(resultOf(o), expected);
+    checkPress(q);
 }
 
 void TestVelocita::presses_data()
@@ -168,7 +142,7 @@ void TestVelocita::presses()
     QFETCH(double, heldBefore);
     QFETCH(QString, expected);
     QFETCH(double, heldAfter);
-    const PressOutcome o = run(speeds(),
+    const PressOutcome o = run(q,
         {.source = orNull(source),
             .target = orNull(target),
             .input = input,
@@ -184,19 +158,19 @@ void TestVelocita::overflowInTheSourceIsHeld()
 {
     const double infinity = std::numeric_limits<double>::infinity();
     for (const auto &[source, input] : {std::pair{"light", "1E300"}, std::pair{"kmsec", "6E304"}}) {
-        const PressOutcome o = run(speeds(),
-            {.source = source, .target = "kmh2", .input = QLatin1String(input), .held = 36.0});
+        const PressOutcome o = run(
+            q, {.source = source, .target = "kmh2", .input = QLatin1String(input), .held = 36.0});
         QCOMPARE(resultOf(o), outOfRange());
         QCOMPARE(o.heldPivot, infinity);
     }
     // Just below the limit the km/sec source still converts.
     const PressOutcome below
-        = run(speeds(), {.source = "kmsec", .target = "kmh2", .input = QStringLiteral("4E304")});
+        = run(q, {.source = "kmsec", .target = "kmh2", .input = QStringLiteral("4E304")});
     QCOMPARE(resultOf(below), QStringLiteral("1.44E+308"));
 
-    const PressOutcome later = run(speeds(), {.target = "msec2", .held = infinity});
+    const PressOutcome later = run(q, {.target = "msec2", .held = infinity});
     QCOMPARE(resultOf(later), outOfRange());
-    const PressOutcome asIs = run(speeds(), {.target = "kmh2", .held = infinity});
+    const PressOutcome asIs = run(q, {.target = "kmh2", .held = infinity});
     QCOMPARE(resultOf(asIs), outOfRange());
 }
 
