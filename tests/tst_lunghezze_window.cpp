@@ -45,10 +45,7 @@ private slots:
 private:
     template <typename T = QWidget> T *child(const char *name) const
     {
-        T *w = window->findChild<T *>(QLatin1String(name));
-        if (!w)
-            qFatal("no control %s", name);
-        return w;
+        return test::child<T>(window.get(), name);
     }
     QLineEdit *box(const char *name) const { return child<QLineEdit>(name); }
     void click(const char *button) const

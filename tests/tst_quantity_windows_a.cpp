@@ -17,14 +17,6 @@ using namespace unitavo::test;
 
 namespace {
 
-template <typename T> T *child(QWidget &window, const char *name)
-{
-    T *w = window.findChild<T *>(QLatin1String(name));
-    if (!w)
-        qFatal("no control %s", name);
-    return w;
-}
-
 QString resultText(QWidget &window)
 {
     return child<QLineEdit>(window, kResultBox)->text();
@@ -47,20 +39,6 @@ int checkedButtons(QWidget &window)
     for (const QRadioButton *b : window.findChildren<QRadioButton *>())
         n += b->isChecked() ? 1 : 0;
     return n;
-}
-
-// The controls Tab visits, in order, starting from the named one.
-QStringList tabChain(QWidget &window, const char *first)
-{
-    QStringList names;
-    QWidget *start = child<QWidget>(window, first);
-    QWidget *w = start;
-    do {
-        if ((w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(&window))
-            names << w->objectName();
-        w = w->nextInFocusChain();
-    } while (w != start && names.size() < 200);
-    return names;
 }
 
 } // namespace
@@ -127,12 +105,11 @@ void TestQuantityWindowsA::onePress()
     QFETCH(QString, expected);
     QLocale::setDefault(locale);
     FailureCapture failures;
-    ConverterWindow w(*findQuantity(window.constData()));
-    w.present();
-    pressWith(w, source.constData(), target.constData(), input);
-    QCOMPARE(resultText(w), expected);
+    const auto w = open(quantityNamed(window));
+    pressWith(*w, source.constData(), target.constData(), input);
+    QCOMPARE(resultText(*w), expected);
     QVERIFY(failures.failures.isEmpty());
-    QCOMPARE(child<QLineEdit>(w, kInputBox)->text(), input);
+    QCOMPARE(child<QLineEdit>(*w, kInputBox)->text(), input);
 }
 
 void TestQuantityWindowsA::tabChains_data()
@@ -141,15 +118,11 @@ void TestQuantityWindowsA::tabChains_data()
     QTest::addColumn<QStringList>("chain");
 
     const auto chain = [](const QStringList &units) {
-        QStringList all;
-        for (const QString &u : units)
-            all << u;
-        all << QStringLiteral("txt_conv");
         // The targets carry the source names followed by 2.
+        QStringList targets;
         for (const QString &u : units)
-            all << u + QLatin1Char('2');
-        all << QStringLiteral("btn_Calcola") << QStringLiteral("txt_sol");
-        return all;
+            targets << u + QLatin1Char('2');
+        return tabOrder(units, targets);
     };
     QTest::newRow("temperature") << QByteArray(
         "frm_temperature") << chain(QString::fromLatin1("C F k R re").split(QLatin1Char(' ')));
@@ -169,42 +142,39 @@ void TestQuantityWindowsA::tabChains()
 {
     QFETCH(QByteArray, window);
     QFETCH(QStringList, chain);
-    ConverterWindow w(*findQuantity(window.constData()));
-    w.present();
-    QCOMPARE(tabChain(w, chain.first().toLatin1().constData()), chain);
-    QCOMPARE(w.focusWidget(), child<QWidget>(w, chain.first().toLatin1().constData()));
+    const auto w = open(quantityNamed(window));
+    QCOMPARE(focusChain(*w, chain.first()), chain);
+    QCOMPARE(w->focusWidget(), child(*w, chain.first()));
 }
 
 void TestQuantityWindowsA::placement()
 {
-    ConverterWindow temperature(quantities::temperature());
-    temperature.present();
+    const auto temperature = open(quantities::temperature());
     QCOMPARE(
-        child<QWidget>(temperature, "Frame1")->geometry(), fromTwips(Rect{0, 120, 2055, 2655}));
+        child<QWidget>(*temperature, "Frame1")->geometry(), fromTwips(Rect{0, 120, 2055, 2655}));
     QCOMPARE(
-        child<QWidget>(temperature, "Frame2")->geometry(), fromTwips(Rect{2160, 120, 2055, 2655}));
+        child<QWidget>(*temperature, "Frame2")->geometry(), fromTwips(Rect{2160, 120, 2055, 2655}));
     QCOMPARE(
-        child<QWidget>(temperature, kCalcola)->geometry(), fromTwips(Rect{1440, 3000, 1335, 255}));
-    QCOMPARE(child<QWidget>(temperature, kResultBox)->parentWidget()->objectName(),
+        child<QWidget>(*temperature, kCalcola)->geometry(), fromTwips(Rect{1440, 3000, 1335, 255}));
+    QCOMPARE(child<QWidget>(*temperature, kResultBox)->parentWidget()->objectName(),
         QStringLiteral("Frame2"));
-    QCOMPARE(child<QWidget>(temperature, "R2")->geometry().top(), fromTwips(1440));
-    QCOMPARE(child<QRadioButton>(temperature, "re")->text(), QStringLiteral("Rèaumur"));
+    QCOMPARE(child<QWidget>(*temperature, "R2")->geometry().top(), fromTwips(1440));
+    QCOMPARE(child<QRadioButton>(*temperature, "re")->text(), QStringLiteral("Rèaumur"));
 
     // The angle window's result box stands on the window itself, over the target frame.
-    ConverterWindow angles(quantities::angoli());
-    angles.present();
-    QWidget *result = child<QWidget>(angles, kResultBox);
-    QVERIFY(result->parentWidget() != child<QWidget>(angles, "Frame2"));
-    QCOMPARE(result->mapTo(&angles, QPoint(0, 0)), fromTwips(Rect{2520, 3000, 0, 0}).topLeft());
-    QVERIFY(child<QLineEdit>(angles, kResultBox)->isReadOnly());
-    QCOMPARE(child<QWidget>(angles, kInputBox)->geometry(), fromTwips(Rect{240, 3000, 1935, 285}));
-
-    ConverterWindow speeds(quantities::velocita());
-    speeds.present();
-    QCOMPARE(child<QWidget>(speeds, kInputBox)->geometry(), fromTwips(Rect{240, 4920, 1935, 285}));
+    const auto angles = open(quantities::angoli());
+    QWidget *result = child<QWidget>(*angles, kResultBox);
+    QVERIFY(result->parentWidget() != child<QWidget>(*angles, "Frame2"));
     QCOMPARE(
-        child<QWidget>(speeds, kResultBox)->parentWidget()->objectName(), QStringLiteral("Frame2"));
-    QCOMPARE(child<QWidget>(speeds, "ydsec2")->geometry().top(), fromTwips(4560));
+        result->mapTo(angles.get(), QPoint(0, 0)), fromTwips(Rect{2520, 3000, 0, 0}).topLeft());
+    QVERIFY(child<QLineEdit>(*angles, kResultBox)->isReadOnly());
+    QCOMPARE(child<QWidget>(*angles, kInputBox)->geometry(), fromTwips(Rect{240, 3000, 1935, 285}));
+
+    const auto speeds = open(quantities::velocita());
+    QCOMPARE(child<QWidget>(*speeds, kInputBox)->geometry(), fromTwips(Rect{240, 4920, 1935, 285}));
+    QCOMPARE(child<QWidget>(*speeds, kResultBox)->parentWidget()->objectName(),
+        QStringLiteral("Frame2"));
+    QCOMPARE(child<QWidget>(*speeds, "ydsec2")->geometry().top(), fromTwips(4560));
 }
 
 // The velocity pivot belongs to the window object: closing the window and showing it again brings
@@ -213,31 +183,30 @@ void TestQuantityWindowsA::velocityPivotSurvivesClosing()
 {
     QLocale::setDefault(english);
     FailureCapture failures;
-    ConverterWindow w(quantities::velocita());
-    w.present();
-    pressWith(w, "kmh", "msec2", QStringLiteral("36"));
-    QCOMPARE(resultText(w), QStringLiteral("10"));
+    const auto w = open(quantities::velocita());
+    pressWith(*w, "kmh", "msec2", QStringLiteral("36"));
+    QCOMPARE(resultText(*w), QStringLiteral("10"));
 
     // No target: the pivot is updated, nothing is written.
-    child<QRadioButton>(w, "kmmin")->click();
-    child<QLineEdit>(w, kInputBox)->setText(QStringLiteral("0.6"));
-    w.close();
-    QVERIFY(!w.isVisible());
-    w.present();
-    QCOMPARE(child<QLineEdit>(w, kInputBox)->text(), QStringLiteral("1"));
-    QCOMPARE(resultText(w), QString());
-    QCOMPARE(checkedButtons(w), 0);
+    child<QRadioButton>(*w, "kmmin")->click();
+    child<QLineEdit>(*w, kInputBox)->setText(QStringLiteral("0.6"));
+    w->close();
+    QVERIFY(!w->isVisible());
+    w->present();
+    QCOMPARE(child<QLineEdit>(*w, kInputBox)->text(), QStringLiteral("1"));
+    QCOMPARE(resultText(*w), QString());
+    QCOMPARE(checkedButtons(*w), 0);
 
     // Only a target selected: the pivot of the last conversion, 36 km/h, is converted.
-    pressWith(w, nullptr, "kmmin2", QStringLiteral("abc"));
-    QCOMPARE(resultText(w), QStringLiteral("0.6"));
+    pressWith(*w, nullptr, "kmmin2", QStringLiteral("abc"));
+    QCOMPARE(resultText(*w), QStringLiteral("0.6"));
     QVERIFY(failures.failures.isEmpty());
 
     // An overflow on the way in is reported and leaves the result box as it was.
-    pressWith(w, "light", nullptr, QStringLiteral("1E300"));
+    pressWith(*w, "light", nullptr, QStringLiteral("1E300"));
     QCOMPARE(failures.failures, QList<Failure>{Failure::OutOfRange});
-    QCOMPARE(failures.windows, QList<QWidget *>{&w});
-    QCOMPARE(resultText(w), QStringLiteral("0.6"));
+    QCOMPARE(failures.windows, QList<QWidget *>{w.get()});
+    QCOMPARE(resultText(*w), QStringLiteral("0.6"));
 }
 
 void TestQuantityWindowsA::refusedSlopeLeavesTheBoxEmpty_data()
@@ -256,18 +225,17 @@ void TestQuantityWindowsA::refusedSlopeLeavesTheBoxEmpty()
     QFETCH(QString, slope);
     QLocale::setDefault(locale);
     FailureCapture failures;
-    ConverterWindow w(quantities::angoli());
-    w.present();
-    pressWith(w, "gs", "m2", QStringLiteral("1"));
-    QCOMPARE(resultText(w), QStringLiteral("60"));
+    const auto w = open(quantities::angoli());
+    pressWith(*w, "gs", "m2", QStringLiteral("1"));
+    QCOMPARE(resultText(*w), QStringLiteral("60"));
 
-    pressWith(w, "gp", "gs2", slope);
-    QCOMPARE(resultText(w), QString());
+    pressWith(*w, "gp", "gs2", slope);
+    QCOMPARE(resultText(*w), QString());
     QVERIFY(failures.failures.isEmpty());
 
     // 100 percent itself is taken.
-    pressWith(w, "gp", "gs2", QStringLiteral("100"));
-    QCOMPARE(resultText(w), QStringLiteral("45"));
+    pressWith(*w, "gp", "gs2", QStringLiteral("100"));
+    QCOMPARE(resultText(*w), QStringLiteral("45"));
 }
 
 QTEST_MAIN(TestQuantityWindowsA)

@@ -9,8 +9,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStyle>
-#include <QStyleOption>
 #include <memory>
 
 using namespace unitavo;
@@ -22,11 +20,6 @@ namespace {
 int px(int twips)
 {
     return qRound(twips / 15.0);
-}
-
-const Quantity &quantityNamed(const QByteArray &name)
-{
-    return name == "pressioni" ? quantities::pressioni() : quantities::volumi();
 }
 
 struct Pair {
@@ -63,27 +56,6 @@ std::span<const Pair> rowsOf(const QByteArray &window)
     return volumeRows;
 }
 
-template <typename T> T *child(QWidget *window, const char *name)
-{
-    T *w = window->findChild<T *>(QLatin1String(name));
-    if (!w)
-        qWarning("no control named %s", name);
-    return w;
-}
-
-// Where the text of a radio button's caption ends, in its parent's coordinates: after the
-// indicator and the gap the style puts between indicator and label.
-int captionEnd(const QRadioButton *button)
-{
-    QStyleOption option;
-    option.initFrom(button);
-    const QStyle *style = button->style();
-    const int indicator = style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, &option, button);
-    const int spacing = style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, &option, button);
-    return button->x() + indicator + spacing
-        + button->fontMetrics().horizontalAdvance(button->text());
-}
-
 void addWindows()
 {
     QTest::addColumn<QByteArray>("window");
@@ -96,11 +68,10 @@ void addWindows()
 class TestQuantityWindowsB : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<ConverterWindow> open(const QByteArray &window)
+    // The windows go by their names without "frm_" here.
+    static std::unique_ptr<ConverterWindow> open(const QByteArray &window)
     {
-        auto w = std::make_unique<ConverterWindow>(quantityNamed(window));
-        w->present();
-        return w;
+        return test::open(quantityNamed("frm_" + window));
     }
 
 private slots:
@@ -142,7 +113,6 @@ private slots:
         QCOMPARE(w->size(), client);
         auto *f1 = child<QGroupBox>(w.get(), "Frame1");
         auto *f2 = child<QGroupBox>(w.get(), "Frame2");
-        QVERIFY(f1 && f2);
         QCOMPARE(f1->title(), QString());
         QCOMPARE(f2->title(), QString());
         QCOMPARE(f1->geometry(), frame1);
@@ -150,7 +120,6 @@ private slots:
         auto *in = child<QLineEdit>(w.get(), "txt_conv");
         auto *out = child<QLineEdit>(w.get(), "txt_sol");
         auto *button = child<QPushButton>(w.get(), "btn_Calcola");
-        QVERIFY(in && out && button);
         QCOMPARE(in->parentWidget(), f1);
         QCOMPARE(in->geometry(), input);
         QCOMPARE(in->text(), QStringLiteral("1"));
@@ -176,7 +145,6 @@ private slots:
             for (const bool sourceSide : {true, false}) {
                 const char *name = sourceSide ? rows[i].source : rows[i].target;
                 auto *b = child<QRadioButton>(w.get(), name);
-                QVERIFY2(b, name);
                 QCOMPARE(b->parentWidget()->objectName(),
                     sourceSide ? QStringLiteral("Frame1") : QStringLiteral("Frame2"));
                 QCOMPARE(b->x(), px(120));
@@ -201,14 +169,8 @@ private slots:
         const auto w = open(window);
         QStringList cut;
         for (QRadioButton *b : w->findChildren<QRadioButton *>()) {
-            const int room = b->parentWidget()->width() - b->x();
-            if (b->width() < b->sizeHint().width() || b->width() > room) {
-                cut << QStringLiteral("%1 %2/%3/%4")
-                           .arg(b->objectName())
-                           .arg(b->width())
-                           .arg(b->sizeHint().width())
-                           .arg(room);
-            }
+            if (const QString c = captionCut(b); !c.isEmpty())
+                cut << c;
         }
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral(", "))));
     }
@@ -245,9 +207,7 @@ private slots:
         QFETCH(QByteArray, button);
         QFETCH(QString, caption);
         const auto w = open(window);
-        auto *b = child<QRadioButton>(w.get(), button.constData());
-        QVERIFY(b);
-        QCOMPARE(b->text(), caption);
+        QCOMPARE(child<QRadioButton>(w.get(), button.constData())->text(), caption);
     }
 
     // The seven "2" labels of each pressures frame, each beside the end of its row's caption.
@@ -266,17 +226,9 @@ private slots:
         QFETCH(QByteArray, button);
         const auto w = open("pressioni");
         auto *l = child<QLabel>(w.get(), label.constData());
-        auto *b = child<QRadioButton>(w.get(), button.constData());
-        QVERIFY(l && b);
         QCOMPARE(l->text(), QStringLiteral("2"));
-        QCOMPARE(l->parentWidget(), b->parentWidget());
         QCOMPARE(l->size(), QSize(px(255), px(135)));
-        QCOMPARE(l->y(), b->y());
-        const int end = captionEnd(b);
-        QVERIFY2(l->x() >= end && l->x() <= end + 2,
-            QByteArray::number(l->x()) + " vs caption end " + QByteArray::number(end));
-        QVERIFY(l->geometry().right() < b->parentWidget()->width());
-        QVERIFY(l->font().pixelSize() < b->font().pixelSize());
+        verifyBesideCaption(l, child<QRadioButton>(w.get(), button.constData()));
     }
 
     void superscriptCount_data()
@@ -292,9 +244,8 @@ private slots:
         QFETCH(int, perFrame);
         const auto w = open(window);
         for (const char *frame : {"Frame1", "Frame2"}) {
-            auto *f = child<QGroupBox>(w.get(), frame);
-            QVERIFY(f);
-            QCOMPARE(f->findChildren<QLabel *>().size(), qsizetype(perFrame));
+            QCOMPARE(child<QGroupBox>(w.get(), frame)->findChildren<QLabel *>().size(),
+                qsizetype(perFrame));
         }
     }
 
@@ -308,13 +259,13 @@ private slots:
             const auto rows = rowsOf(window);
             const bool tail = window == "pressioni";
             const std::size_t body = tail ? rows.size() - 1 : rows.size();
-            QStringList chain;
-            for (std::size_t i = 0; i < body; ++i)
-                chain << QLatin1String(rows[i].source);
-            chain << QStringLiteral("txt_conv");
-            for (std::size_t i = 0; i < body; ++i)
-                chain << QLatin1String(rows[i].target);
-            chain << QStringLiteral("btn_Calcola") << QStringLiteral("txt_sol");
+            QStringList sources;
+            QStringList targets;
+            for (std::size_t i = 0; i < body; ++i) {
+                sources << QLatin1String(rows[i].source);
+                targets << QLatin1String(rows[i].target);
+            }
+            QStringList chain = tabOrder(sources, targets);
             if (tail)
                 chain << QStringLiteral("mmh2o1") << QStringLiteral("mmh2o2");
             QTest::newRow(window.constData()) << window << chain;
@@ -325,17 +276,8 @@ private slots:
         QFETCH(QByteArray, window);
         QFETCH(QStringList, chain);
         const auto w = open(window);
-        QWidget *first = child<QWidget>(w.get(), chain.first().toUtf8().constData());
-        QVERIFY(first);
-        QCOMPARE(w->focusWidget(), first);
-        QStringList walked;
-        QWidget *at = first;
-        do {
-            if ((at->focusPolicy() & Qt::TabFocus) && w->isAncestorOf(at))
-                walked << at->objectName();
-            at = at->nextInFocusChain();
-        } while (at != first && walked.size() <= chain.size());
-        QCOMPARE(walked, chain);
+        QCOMPARE(w->focusWidget(), child(w.get(), chain.first()));
+        QCOMPARE(focusChain(*w, chain.first()), chain);
     }
 
     // One good press, then one that fails: the failure is reported and the result stays.
@@ -376,7 +318,6 @@ private slots:
         auto *s = child<QRadioButton>(w.get(), source.constData());
         auto *t = child<QRadioButton>(w.get(), target.constData());
         auto *bad = child<QRadioButton>(w.get(), badSource.constData());
-        QVERIFY(in && out && calcola && s && t && bad);
 
         QTest::mouseClick(s, Qt::LeftButton, {}, QPoint(5, s->height() / 2));
         QTest::mouseClick(t, Qt::LeftButton, {}, QPoint(5, t->height() / 2));
