@@ -16,15 +16,23 @@ QLocale strictCopy(const QLocale &locale)
     return strict;
 }
 
+// The text as QLocale reads it: any Unicode blank around it dropped, the minus sign U+2212 taken
+// for "-".
+QString normalized(const QString &text)
+{
+    QString t = text.trimmed();
+    t.replace(QChar(0x2212), QLatin1Char('-'));
+    return t;
+}
+
 // QLocale refuses a well-formed number whose value underflows (1E-400); it is the nearest double,
 // zero, all the same. This tells such a text from one that is no number at all.
 bool isWellFormed(const QString &text, const QLocale &locale)
 {
     const QString decimal = QRegularExpression::escape(locale.decimalPoint());
     const QString pattern
-        = QStringLiteral("^\\s*[-+]?([0-9]+(%1[0-9]*)?|%1[0-9]+)([eE][-+]?[0-9]+)?\\s*$")
-              .arg(decimal);
-    return QRegularExpression(pattern).match(text).hasMatch();
+        = QStringLiteral("^[-+]?([0-9]+(%1[0-9]*)?|%1[0-9]+)([eE][-+]?[0-9]+)?$").arg(decimal);
+    return QRegularExpression(pattern).match(normalized(text)).hasMatch();
 }
 
 // The usual typed number, read without QLocale's general parser, which costs about a microsecond
@@ -100,14 +108,19 @@ Fallible<double> textToNumber(const QString &text, const QLocale &locale)
     if (std::isinf(value))
         return Failure::OutOfRange;
     if (isWellFormed(text, locale))
-        return text.trimmed().startsWith(locale.negativeSign()) ? -0.0 : 0.0;
+        return normalized(text).startsWith(QLatin1Char('-')) ? -0.0 : 0.0;
     return Failure::NotANumber;
 }
 
 QString numberToText(double value, const QLocale &locale)
 {
+    // Rounded to 15 digits, the largest doubles would read 1.79769313486232E+308, beyond the
+    // double range: they are written as the largest 15-digit number that reads back.
+    constexpr double largest15 = 1.79769313486231e308;
     if (value == 0.0)
         value = 0.0; // drops the sign of negative zero
+    else if (std::fabs(value) > largest15)
+        value = std::copysign(largest15, value);
     return strictCopy(locale).toString(value, 'G', 15);
 }
 

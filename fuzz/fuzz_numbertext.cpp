@@ -44,14 +44,6 @@ bool isPlainNumber(const QString &text, const QLocale &locale)
     return form.match(text.trimmed()).hasMatch();
 }
 
-// The same text with only ASCII signs and no blanks around it.
-QString asciiForm(const QString &text)
-{
-    QString out = text.trimmed();
-    out.replace(QChar(0x2212), QLatin1Char('-'));
-    return out;
-}
-
 std::uint64_t bitsOf(double x)
 {
     std::uint64_t bits;
@@ -115,17 +107,9 @@ void readText(const QString &text, const QLocale &locale)
     if (!plain) {
         check(!r && r.failure() == Failure::NotANumber,
             "a text that is no plain decimal number is refused as no number", where);
-    } else if (!r && r.failure() == Failure::NotANumber) {
-        // Well formed, yet refused: only a value too small for a double may do that, and only
-        // when the text is written with a Unicode blank or minus sign.
-        const Fallible<double> ascii = textToNumber(asciiForm(text), locale);
-        const bool underflow = ascii && *ascii == 0.0 && asciiForm(text) != text;
-        check(underflow && tolerate(KnownFault::UnderflowWithUnicodeSignsOrBlanks),
-            "a plain decimal number is read, or refused as out of range", [&] {
-                return where()
-                    + QStringLiteral("; its ASCII form %1 reads as %2")
-                          .arg(spelled(asciiForm(text)), describeOutcome(ascii));
-            });
+    } else {
+        check(r || r.failure() == Failure::OutOfRange,
+            "a plain decimal number is read, or refused as out of range", where);
     }
 
     if (text.contains(locale.groupSeparator()) || looksNonFinite(text)

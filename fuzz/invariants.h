@@ -64,55 +64,6 @@ inline bool looksNonFinite(const QString &text)
     return false;
 }
 
-// Faults of the system found by these checks and not yet fixed. Each is tolerated, and named on
-// the error stream the first time it shows, so that the checks stay useful for everything else;
-// UNITAVO_STRICT=1 turns them into failures, to see whether a fix has removed them.
-enum class KnownFault {
-    // The text of the largest doubles (|x| above 1.79769313486231E+308) is rounded up to
-    // 1.79769313486232E+308, which lies beyond the double range and so reads back as out of range.
-    LargestNumberTextOverflows,
-    // A plain number too small for a double reads as 0, except when it is written with the minus
-    // sign U+2212 or a non-ASCII blank around it (both accepted for other numbers): then it is
-    // refused as no number.
-    UnderflowWithUnicodeSignsOrBlanks,
-    COUNT
-};
-
-inline const char *describe(KnownFault fault)
-{
-    switch (fault) {
-    case KnownFault::LargestNumberTextOverflows:
-        return "the 15-digit text of a double above 1.79769313486231E+308 in magnitude reads back "
-               "as out of range";
-    case KnownFault::UnderflowWithUnicodeSignsOrBlanks:
-        return "a number too small for a double, written with U+2212 or a non-ASCII blank, is "
-               "refused as no number instead of reading as 0";
-    case KnownFault::COUNT:
-        break;
-    }
-    return "";
-}
-
-inline bool strict()
-{
-    static const bool on = qEnvironmentVariableIntValue("UNITAVO_STRICT") == 1;
-    return on;
-}
-
-// True when the fault is tolerated in this run.
-inline bool tolerate(KnownFault fault)
-{
-    static bool reported[int(KnownFault::COUNT)] = {};
-    if (strict())
-        return false;
-    if (!reported[int(fault)]) {
-        reported[int(fault)] = true;
-        std::fprintf(stderr, "known fault, tolerated (UNITAVO_STRICT=1 to fail on it): %s\n",
-            describe(fault));
-    }
-    return true;
-}
-
 // The text is exactly what numberToText writes for the number it denotes: at most 15 significant
 // digits, the locale's decimal separator, no trailing zeros, no grouping, "E+15"-style exponents.
 // Returns an explanation when it is not, an empty string when it is.
@@ -126,13 +77,8 @@ inline QString numberTextProblem(const QString &text, const QLocale &locale)
     if (!(italian ? shapeIt : shapeEn).match(text).hasMatch())
         return QStringLiteral("not shaped like a number's text");
     const Fallible<double> x = textToNumber(text, locale);
-    if (!x) {
-        // The only finite doubles whose text is beyond the double range.
-        static const QRegularExpression largest(QStringLiteral("^-?1[.,]79769313486232E\\+308$"));
-        if (largest.match(text).hasMatch() && tolerate(KnownFault::LargestNumberTextOverflows))
-            return QString();
+    if (!x)
         return QStringLiteral("does not read back as a number (failure %1)").arg(int(x.failure()));
-    }
     const QString again = numberToText(*x, locale);
     if (again != text)
         return QStringLiteral("reads back as %1, whose text is %2").arg(*x, 0, 'g', 17).arg(again);

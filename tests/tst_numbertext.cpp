@@ -49,6 +49,10 @@ void TestNumberText::textToNumber_data()
     QTest::newRow("en denormal") << english << "1e-320" << 1e-320;
     QTest::newRow("en underflow reads as zero") << english << "1E-400" << 0.0;
     QTest::newRow("it underflow reads as zero") << italian << "-2,5e-999" << 0.0;
+    QTest::newRow("it unicode minus") << italian << QString::fromUtf8("−1,5") << -1.5;
+    QTest::newRow("it underflow, unicode minus") << italian << QString::fromUtf8("−1E-400") << 0.0;
+    QTest::newRow("en underflow, no-break space")
+        << english << QString::fromUtf8("\u00a01E-400\u00a0") << 0.0;
 }
 
 void TestNumberText::textToNumber()
@@ -136,6 +140,13 @@ void TestNumberText::numberToText_data()
                                           << "1E+300";
     QTest::newRow("denormal") << 1e-320 << "9,99988867182683E-321"
                               << "9.99988867182683E-321";
+    QTest::newRow("largest double") << std::numeric_limits<double>::max() << "1,79769313486231E+308"
+                                    << "1.79769313486231E+308";
+    QTest::newRow("lowest double")
+        << std::numeric_limits<double>::lowest() << "-1,79769313486231E+308"
+        << "-1.79769313486231E+308";
+    QTest::newRow("just below the rounding") << 1.797693134862314e308 << "1,79769313486231E+308"
+                                             << "1.79769313486231E+308";
     QTest::newRow("foot in metres") << 1 / 3.280839895 << "0,304800000001219"
                                     << "0.304800000001219";
     QTest::newRow("no grouping") << 123456789.25 << "123456789,25"
@@ -157,6 +168,7 @@ void TestNumberText::roundTrip_data()
     QTest::newRow("pi") << M_PI;
     QTest::newRow("tiny") << 1.23456789012345e-300;
     QTest::newRow("huge") << -9.87654321098765e+307;
+    QTest::newRow("largest") << std::numeric_limits<double>::max();
     QTest::newRow("kgf in newton") << 9.80665;
 }
 
