@@ -6,8 +6,9 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setWindowIcon(unitavo::appIcon());
     QGuiApplication::setDesktopFileName(QStringLiteral("org.unitavo.Unitavo"));
+    // Every window, message boxes included, takes the application's icon.
+    QApplication::setWindowIcon(unitavo::appIcon());
     unitavo::MainWindow window;
     window.show();
     // The program ends when its last window closes, whichever that is.

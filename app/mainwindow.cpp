@@ -95,7 +95,6 @@ MainWindow::MainWindow(LinkOpener opener, QWidget *parent)
     setObjectName(QStringLiteral("frm_conv"));
     setWindowTitle(QStringLiteral("Unitavo 3.3"));
     setFont(defaultFont());
-    setWindowIcon(appIcon());
     setFixedSize(fromTwips(1725), fromTwips(4290));
     static const bool factoryInstalled = (QAccessible::installFactory(linkAccessibleFactory), true);
     Q_UNUSED(factoryInstalled);

@@ -107,7 +107,6 @@ ConverterWindow::ConverterWindow(const Quantity &quantity, QWidget *parent)
     setObjectName(QLatin1String(quantity.name));
     setWindowTitle(caption(quantity.caption));
     setFont(fittingFont(quantity));
-    setWindowIcon(appIcon());
     setFixedSize(fromTwips(quantity.layout.clientWidth), fromTwips(quantity.layout.clientHeight));
 }
 

@@ -5,6 +5,7 @@
 #include "testsupport.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -112,6 +113,8 @@ void TestDesktop::linkLabelsAreLinks()
 
 void TestDesktop::everyWindowCarriesTheIcon()
 {
+    // Set for the application, as the program does once its main window shows.
+    QApplication::setWindowIcon(appIcon());
     MainWindow main([](const QString &) {});
     const QIcon icon = main.windowIcon();
     QVERIFY(!icon.isNull());
