@@ -103,6 +103,18 @@ struct Superscript {
     const char *targetLabel = nullptr;
 };
 
+// A "2" after a caption, so that it reads as a square unit (m², cm/sec²).
+constexpr Superscript squared(const char *sourceLabel, const char *targetLabel, int width = 255)
+{
+    return {"2", width, 135, sourceLabel, targetLabel};
+}
+
+// A "3" after a caption, so that it reads as a cubic unit (kg/m³).
+constexpr Superscript cubed(const char *sourceLabel, const char *targetLabel)
+{
+    return {"3", 255, 135, sourceLabel, targetLabel};
+}
+
 // One unit: its option buttons in both frames, captions, geometry and steps.
 struct UnitRow {
     const char *source = nullptr;

@@ -6,16 +6,6 @@ namespace unitavo::quantities {
 
 namespace {
 
-// The "2" after a per-second-squared caption, with its label names in both frames.
-constexpr Superscript squared(const char *sourceLabel, const char *targetLabel)
-{
-    return {.text = "2",
-        .width = 255,
-        .height = 135,
-        .sourceLabel = sourceLabel,
-        .targetLabel = targetLabel};
-}
-
 // Each constant is the number of units in one metre per second squared. Every source divides by
 // a double, m/sec² by 1.0, so the pivot is always a number; the factors 1 and 100 on the way out
 // are 16-bit integers. The gal is the centimetre per second squared under another name.

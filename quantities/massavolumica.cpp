@@ -6,17 +6,6 @@ namespace unitavo::quantities {
 
 namespace {
 
-// The "3" after a caption per cubic metre, millimetre, foot, inch or yard, with its label names
-// in the source and the target frame.
-constexpr Superscript cubic(const char *sourceLabel, const char *targetLabel)
-{
-    return {.text = "3",
-        .width = 255,
-        .height = 135,
-        .sourceLabel = sourceLabel,
-        .targetLabel = targetLabel};
-}
-
 // Each constant is the number of units in one kilogram per cubic metre. Every source divides by a
 // double, kg/m³ by 1.0, so the pivot is always a number. The kg/m³ target writes the pivot itself
 // (nothing for the empty pivot); the other whole-number factors 1, 1000 and 1000000 are held as
@@ -27,7 +16,7 @@ constexpr UnitRow rows[] = {
         .sourceCaption = "kg/m",
         .top = 240,
         .sourceWidth = 735,
-        .superscript = cubic("Label2", "Label13"),
+        .superscript = cubed("Label2", "Label13"),
         .into = into(over(real(1.0))),
         .outOf = outAsIs()},
     {.source = "gcc",
@@ -50,7 +39,7 @@ constexpr UnitRow rows[] = {
         .sourceCaption = "g/m",
         .top = 960,
         .sourceWidth = 615,
-        .superscript = cubic("Label4", "Label14"),
+        .superscript = cubed("Label4", "Label14"),
         .into = into(over(real(1000.0))),
         .outOf = outOf(times(int16(1000)))},
     {.source = "gmmc",
@@ -58,7 +47,7 @@ constexpr UnitRow rows[] = {
         .sourceCaption = "g/mm",
         .top = 1200,
         .sourceWidth = 735,
-        .superscript = cubic("Label5", "Label15"),
+        .superscript = cubed("Label5", "Label15"),
         .into = into(over(real(1e-06))),
         .outOf = outOf(times(real(1e-06)))},
     {.source = "kgcc",
@@ -96,7 +85,7 @@ constexpr UnitRow rows[] = {
         .sourceCaption = "mg/m",
         .top = 2400,
         .sourceWidth = 735,
-        .superscript = cubic("Label3", "Label6"),
+        .superscript = cubed("Label3", "Label6"),
         .into = into(over(real(1000000.0))),
         .outOf = outOf(times(int32(1000000)))},
     {.source = "mgmmc",
@@ -104,7 +93,7 @@ constexpr UnitRow rows[] = {
         .sourceCaption = "mg/mm",
         .top = 2640,
         .sourceWidth = 855,
-        .superscript = cubic("Label7", "Label16"),
+        .superscript = cubed("Label7", "Label16"),
         .into = into(over(real(0.001))),
         .outOf = outOf(times(real(0.001)))},
     {.source = "ozftc",
@@ -112,7 +101,7 @@ constexpr UnitRow rows[] = {
         .sourceCaption = "oz/ft",
         .top = 2880,
         .sourceWidth = 735,
-        .superscript = cubic("Label8", "Label17"),
+        .superscript = cubed("Label8", "Label17"),
         .into = into(over(real(0.9988473692))),
         .outOf = outOf(times(real(0.9988473692)))},
     {.source = "ozgal",
@@ -128,7 +117,7 @@ constexpr UnitRow rows[] = {
         .sourceCaption = "oz/in",
         .top = 3360,
         .sourceWidth = 735,
-        .superscript = cubic("Label9", "Label18"),
+        .superscript = cubed("Label9", "Label18"),
         .into = into(over(real(0.000578036672))),
         .outOf = outOf(times(real(0.000578036672)))},
     {.source = "lbftc",
@@ -136,7 +125,7 @@ constexpr UnitRow rows[] = {
         .sourceCaption = "lb/ft",
         .top = 3600,
         .sourceWidth = 615,
-        .superscript = cubic("Label10", "Label19"),
+        .superscript = cubed("Label10", "Label19"),
         .into = into(over(real(0.06242796058))),
         .outOf = outOf(times(real(0.06242796058)))},
     {.source = "lbgal",
@@ -153,7 +142,7 @@ constexpr UnitRow rows[] = {
         .sourceCaption = "lb/in",
         .top = 4080,
         .sourceWidth = 615,
-        .superscript = cubic("Label11", "Label20"),
+        .superscript = cubed("Label11", "Label20"),
         .into = into(over(real(3.63127292e-05))),
         .outOf = outOf(times(real(3.63127292e-05)))},
     {.source = "tonydc",
@@ -161,7 +150,7 @@ constexpr UnitRow rows[] = {
         .sourceCaption = "ton/yd",
         .top = 4320,
         .sourceWidth = 855,
-        .superscript = cubic("Label12", "Label21"),
+        .superscript = cubed("Label12", "Label21"),
         .into = into(over(real(0.0008427774678))),
         .outOf = outOf(times(real(0.0008427774678)))},
 };

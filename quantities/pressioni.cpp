@@ -7,16 +7,6 @@ namespace unitavo::quantities {
 
 namespace {
 
-// The "2" that turns a caption such as "kg/m" into a square unit, one label in each frame.
-constexpr Superscript squared(const char *sourceLabel, const char *targetLabel)
-{
-    return {.text = "2",
-        .width = 255,
-        .height = 135,
-        .sourceLabel = sourceLabel,
-        .targetLabel = targetLabel};
-}
-
 // A value enters the pivot divided by the number of its units in one atmosphere, always a double.
 constexpr Into perAtmosphere(double k)
 {

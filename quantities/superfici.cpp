@@ -6,17 +6,8 @@ namespace unitavo::quantities {
 
 namespace {
 
-// The "2" after a square unit's caption. The labels of the source frame are Label1 to Label11
-// from top to bottom, those of the target frame Label12 to Label22 in the same row order.
-constexpr Superscript square(const char *sourceLabel, const char *targetLabel, int width = 255)
-{
-    return {.text = "2",
-        .width = width,
-        .height = 135,
-        .sourceLabel = sourceLabel,
-        .targetLabel = targetLabel};
-}
-
+// The superscript labels of the source frame are Label1 to Label11 from top to bottom, those
+// of the target frame Label12 to Label22 in the same row order.
 // Each constant is the number of units in one square metre. Every row divides by a double on the
 // way in, the square metre included, so the pivot is always a number; on the way out 1, 100 and
 // 10000 are 16-bit integers and 1000000 a 32-bit integer.
@@ -26,7 +17,7 @@ constexpr UnitRow rows[] = {
         .sourceCaption = "m",
         .top = 240,
         .sourceWidth = 495,
-        .superscript = square("Label1", "Label12"),
+        .superscript = squared("Label1", "Label12"),
         .into = into(over(real(1.0))),
         .outOf = outOf(times(int16(1)))},
     {.source = "acri",
@@ -41,7 +32,7 @@ constexpr UnitRow rows[] = {
         .sourceCaption = "cm",
         .top = 720,
         .sourceWidth = 615,
-        .superscript = square("Label2", "Label13", 135),
+        .superscript = squared("Label2", "Label13", 135),
         .into = into(over(real(10000.0))),
         .outOf = outOf(times(int16(10000)))},
     {.source = "dm",
@@ -49,7 +40,7 @@ constexpr UnitRow rows[] = {
         .sourceCaption = "dm",
         .top = 960,
         .sourceWidth = 615,
-        .superscript = square("Label3", "Label14"),
+        .superscript = squared("Label3", "Label14"),
         .into = into(over(real(100.0))),
         .outOf = outOf(times(int16(100)))},
     {.source = "ft",
@@ -57,7 +48,7 @@ constexpr UnitRow rows[] = {
         .sourceCaption = "piedi",
         .top = 1200,
         .sourceWidth = 735,
-        .superscript = square("Label4", "Label15"),
+        .superscript = squared("Label4", "Label15"),
         .into = into(over(real(10.76391042))),
         .outOf = outOf(times(real(10.76391042)))},
     {.source = "ettari",
@@ -72,7 +63,7 @@ constexpr UnitRow rows[] = {
         .sourceCaption = "hm",
         .top = 1680,
         .sourceWidth = 615,
-        .superscript = square("Label5", "Label16"),
+        .superscript = squared("Label5", "Label16"),
         .into = into(over(real(0.0001))),
         .outOf = outOf(times(real(0.0001)))},
     {.source = "km",
@@ -80,7 +71,7 @@ constexpr UnitRow rows[] = {
         .sourceCaption = "km",
         .top = 1920,
         .sourceWidth = 615,
-        .superscript = square("Label6", "Label17"),
+        .superscript = squared("Label6", "Label17"),
         .into = into(over(real(1e-06))),
         .outOf = outOf(times(real(1e-06)))},
     {.source = "mil",
@@ -88,7 +79,7 @@ constexpr UnitRow rows[] = {
         .sourceCaption = "miglia",
         .top = 2160,
         .sourceWidth = 735,
-        .superscript = square("Label7", "Label18"),
+        .superscript = squared("Label7", "Label18"),
         .into = into(over(real(3.861021585e-07))),
         .outOf = outOf(times(real(3.861021585e-07)))},
     {.source = "mm",
@@ -96,7 +87,7 @@ constexpr UnitRow rows[] = {
         .sourceCaption = "mm",
         .top = 2400,
         .sourceWidth = 615,
-        .superscript = square("Label8", "Label19"),
+        .superscript = squared("Label8", "Label19"),
         .into = into(over(real(1000000.0))),
         .outOf = outOf(times(int32(1000000)))},
     {.source = "yd",
@@ -104,7 +95,7 @@ constexpr UnitRow rows[] = {
         .sourceCaption = "yard",
         .top = 2640,
         .sourceWidth = 615,
-        .superscript = square("Label9", "Label20"),
+        .superscript = squared("Label9", "Label20"),
         .into = into(over(real(1.195990046))),
         .outOf = outOf(times(real(1.195990046)))},
     {.source = "are",
@@ -126,7 +117,7 @@ constexpr UnitRow rows[] = {
         .sourceCaption = "pertiche",
         .top = 3360,
         .sourceWidth = 975,
-        .superscript = square("Label10", "Label21"),
+        .superscript = squared("Label10", "Label21"),
         .into = into(over(real(0.03953696103))),
         .outOf = outOf(times(real(0.03953696103)))},
     {.source = "inc",
@@ -135,7 +126,7 @@ constexpr UnitRow rows[] = {
         .top = 3600,
         .sourceWidth = 735,
         .height = 315,
-        .superscript = square("Label11", "Label22"),
+        .superscript = squared("Label11", "Label22"),
         .into = into(over(real(1550.0031))),
         .outOf = outOf(times(real(1550.0031)))},
 };
