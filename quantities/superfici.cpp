@@ -8,6 +8,7 @@ namespace {
 
 // The superscript labels of the source frame are Label1 to Label11 from top to bottom, those
 // of the target frame Label12 to Label22 in the same row order.
+//
 // Each constant is the number of units in one square metre. Every row divides by a double on the
 // way in, the square metre included, so the pivot is always a number; on the way out 1, 100 and
 // 10000 are 16-bit integers and 1000000 a 32-bit integer.
