@@ -135,16 +135,16 @@ constexpr UnitRow rows[] = {
         .sourceWidth = 2055,
         .into = into(over(real(0.008345404452))),
         .outOf = outOf(times(real(0.008345404452)))},
-    // The pound per cubic inch keeps its historical factor, a little above what the pound and
-    // the inch give (about 3.6127e-05).
+    // A pound (0.45359237 kg) per cubic inch ((0.0254 m)³) is 27679.9047 kg/m³, so one kg/m³ is
+    // 3.6127292e-05 lb/in³.
     {.source = "lbinc",
         .target = "lbinc2",
         .sourceCaption = "lb/in",
         .top = 4080,
         .sourceWidth = 615,
         .superscript = cubed("Label11", "Label20"),
-        .into = into(over(real(3.63127292e-05))),
-        .outOf = outOf(times(real(3.63127292e-05)))},
+        .into = into(over(real(3.6127292e-05))),
+        .outOf = outOf(times(real(3.6127292e-05)))},
     {.source = "tonydc",
         .target = "tonydc2",
         .sourceCaption = "ton/yd",

@@ -43,8 +43,8 @@ void TestForze::intoPivot_data()
                           << "0,001";
     QTest::newRow("kilogram") << QByteArray("opt_kg1") << 1.0 << "1"
                               << "1";
-    QTest::newRow("J/cm") << QByteArray("opt_jc1") << 1 / 980.665 << "0.00101971621297793"
-                          << "0,00101971621297793";
+    QTest::newRow("J/cm") << QByteArray("opt_jc1") << 1 / 0.0980665 << "10.1971621297793"
+                          << "10,1971621297793";
     QTest::newRow("J/m") << QByteArray("opt_jm1") << 1 / 9.80665 << "0.101971621297793"
                          << "0,101971621297793";
     QTest::newRow("pound") << QByteArray("opt_lbs") << 1 / 2.2046223 << "0.45359243621912"
@@ -81,7 +81,7 @@ void TestForze::outOfPivot_data()
 
     QTest::newRow("gram") << QByteArray("opt_g2") << "2500";
     QTest::newRow("kilogram") << QByteArray("opt_kg2") << "2,5";
-    QTest::newRow("J/cm") << QByteArray("opt_jc2") << "2451,6625";
+    QTest::newRow("J/cm") << QByteArray("opt_jc2") << "0,24516625";
     QTest::newRow("J/m") << QByteArray("opt_jm2") << "24,516625";
     QTest::newRow("pound") << QByteArray("opt_lbs2") << "5,51155575";
     QTest::newRow("ounce") << QByteArray("opt_oz2") << "88,184904875";
@@ -117,7 +117,7 @@ void TestForze::pairs_data()
     QTest::newRow("J/m to N is one")
         << QByteArray("opt_jm1") << QByteArray("opt_n2") << "1" << english << "1";
     QTest::newRow("J/cm to kg") << QByteArray("opt_jc1") << QByteArray("opt_kg2") << "1" << english
-                                << "0.00101971621297793";
+                                << "10.1971621297793";
     QTest::newRow("kg to kg 1,50")
         << QByteArray("opt_kg1") << QByteArray("opt_kg2") << "1,50" << italian << "1,5";
     QTest::newRow("kg to kg blanks")
