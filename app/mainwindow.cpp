@@ -1,8 +1,8 @@
 #include "mainwindow.h"
 
-#include "converter/converterwindow.h"
-#include "converter/ui.h"
-#include "quantities/catalogue.h"
+#include "catalogue.h"
+#include "converterwindow.h"
+#include "ui.h"
 
 #include <QAccessibleWidget>
 #include <QLabel>

@@ -1,8 +1,8 @@
 // Number text and the core press, without widgets. Every figure here should stay well under a
 // microsecond: a press is one text read, a few multiplications and one text written.
-#include "converter/numbertext.h"
-#include "converter/press.h"
-#include "quantities/catalogue.h"
+#include "catalogue.h"
+#include "numbertext.h"
+#include "press.h"
 #include "representative.h"
 
 #include <benchmark/benchmark.h>

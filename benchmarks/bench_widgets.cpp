@@ -2,12 +2,12 @@
 // the first opening of each converter window (its object created, its controls loaded, painted).
 // Qt's own start-up (fonts, style) is paid once before the first figure; the cost of a cold
 // process is measured by scripts/bench with unitavo_bench_startup.
-#include "app/mainwindow.h"
-#include "converter/converterwindow.h"
-#include "converter/ui.h"
+#include "catalogue.h"
+#include "converterwindow.h"
+#include "mainwindow.h"
 #include "paintwatch.h"
-#include "quantities/catalogue.h"
 #include "representative.h"
+#include "ui.h"
 
 #include <QApplication>
 #include <QLineEdit>

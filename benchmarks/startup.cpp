@@ -7,11 +7,11 @@
 //                                         in milliseconds (wall clock, then processor) and quit
 //                                         with all windows open
 //   --memory (alone or after --all-windows) also prints the resident memory before quitting
-#include "app/mainwindow.h"
-#include "converter/converterwindow.h"
+#include "catalogue.h"
+#include "converterwindow.h"
+#include "mainwindow.h"
 #include "memorystatus.h"
 #include "paintwatch.h"
-#include "quantities/catalogue.h"
 
 #include <QApplication>
 #include <QPushButton>

@@ -3,9 +3,9 @@
 // A press either writes sound texts or reports a failure; it never writes the text of a non-finite
 // number, never writes the result box when it fails, and touches no other box but the empty
 // fraction boxes of the lengths window, which get "0".
-#include "converter/press.h"
+#include "catalogue.h"
 #include "fuzzcheck.h"
-#include "quantities/catalogue.h"
+#include "press.h"
 
 #include <cfloat>
 #include <cmath>

@@ -2,8 +2,8 @@
 // a number of degrees. Every unit but percent slope is one factor, the number of that unit in one
 // degree; percent slope goes through the arctangent on the way in and the tangent on the way out.
 #include "catalogue.h"
-#include "converter/numbertext.h"
-#include "converter/press.h"
+#include "numbertext.h"
+#include "press.h"
 
 #include <cmath>
 

@@ -2,8 +2,8 @@
 // reads and writes inches as a whole number plus a fraction: three extra controls on the input
 // row take the fraction, and the result is shown in thirty-seconds of an inch.
 #include "catalogue.h"
-#include "converter/numbertext.h"
-#include "converter/press.h"
+#include "numbertext.h"
+#include "press.h"
 
 #include <cmath>
 #include <cstdint>

@@ -1,7 +1,7 @@
 // The angle window's press: ten units by one factor each, percent slope through the arctangent
 // and the tangent with its limits, and whole-number factors held as integers.
-#include "quantities/catalogue.h"
-#include "testsupport.h"
+#include "catalogue.h"
+#include "presssupport.h"
 
 #include <QTest>
 
@@ -162,5 +162,5 @@ void TestAngoli::wholeNumberFactors()
     }
 }
 
-QTEST_MAIN(TestAngoli)
+QTEST_GUILESS_MAIN(TestAngoli)
 #include "tst_angoli.moc"

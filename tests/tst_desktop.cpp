@@ -1,8 +1,8 @@
 // What assistive technologies and the desktop see of the windows: names, roles and the icon.
-#include "app/mainwindow.h"
-#include "converter/converterwindow.h"
-#include "quantities/catalogue.h"
-#include "testsupport.h"
+#include "catalogue.h"
+#include "converterwindow.h"
+#include "mainwindow.h"
+#include "windowsupport.h"
 
 #include <QAccessible>
 #include <QApplication>

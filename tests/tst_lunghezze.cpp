@@ -1,8 +1,8 @@
 // The lengths window's press, without widgets: the twenty decimal units through the metre, the
 // metre's text pivot, and inches written as a whole number plus a fraction in both directions.
 // Expected texts were worked out apart from this program (15 significant digits, 'G' format).
-#include "quantities/catalogue.h"
-#include "testsupport.h"
+#include "catalogue.h"
+#include "presssupport.h"
 
 using namespace unitavo;
 using namespace unitavo::test;
@@ -463,5 +463,5 @@ void TestLunghezze::fractionControls()
     }
 }
 
-QTEST_MAIN(TestLunghezze)
+QTEST_GUILESS_MAIN(TestLunghezze)
 #include "tst_lunghezze.moc"

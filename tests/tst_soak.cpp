@@ -9,11 +9,11 @@
 //   UNITAVO_SOAK_ACTIONS=N   actions per run (default 12000; four runs)
 //   UNITAVO_SOAK_SEED=S      seeds S to S+3 instead of the usual ones, e.g. to replay a reported
 //                            seed (S under Italian, S+1 under English, and so on)
-#include "app/mainwindow.h"
-#include "converter/converterwindow.h"
-#include "fuzz/invariants.h"
-#include "quantities/catalogue.h"
-#include "testsupport.h"
+#include "catalogue.h"
+#include "converterwindow.h"
+#include "invariants.h"
+#include "mainwindow.h"
+#include "windowsupport.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,6 +1,6 @@
 // Arithmetic of the per-press pivot with the constants of a units table.
-#include "converter/quantity.h"
-#include "testsupport.h"
+#include "presssupport.h"
+#include "quantity.h"
 
 #include <QTest>
 #include <limits>
@@ -116,5 +116,5 @@ void TestValue::nonFiniteIsNeverText()
     QCOMPARE(*Value::fromText(QStringLiteral(" abc ")).toText(italian), QStringLiteral(" abc "));
 }
 
-QTEST_APPLESS_MAIN(TestValue)
+QTEST_GUILESS_MAIN(TestValue)
 #include "tst_value.moc"

@@ -1,7 +1,7 @@
 // The velocity window's press: nineteen units through the kilometre per hour, the pivot held by
 // the window between presses, and the per-minute and per-second constants worked out as quotients.
-#include "quantities/catalogue.h"
-#include "testsupport.h"
+#include "catalogue.h"
+#include "presssupport.h"
 
 #include <QTest>
 #include <cmath>
@@ -174,5 +174,5 @@ void TestVelocita::overflowInTheSourceIsHeld()
     QCOMPARE(resultOf(asIs), outOfRange());
 }
 
-QTEST_MAIN(TestVelocita)
+QTEST_GUILESS_MAIN(TestVelocita)
 #include "tst_velocita.moc"

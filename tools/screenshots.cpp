@@ -1,8 +1,8 @@
 // Renders the main window and every converter window, after a sample conversion, to PNG files.
 // Usage: unitavo_screenshots OUTPUT_DIR   (QT_QPA_PLATFORM=offscreen works without a display)
-#include "app/mainwindow.h"
-#include "converter/converterwindow.h"
-#include "quantities/catalogue.h"
+#include "catalogue.h"
+#include "converterwindow.h"
+#include "mainwindow.h"
 
 #include <QApplication>
 #include <QButtonGroup>
