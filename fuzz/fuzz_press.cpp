@@ -95,19 +95,19 @@ bool sameBits(double a, double b)
     return std::memcmp(&a, &b, sizeof a) == 0;
 }
 
-bool isTextBox(const Quantity &q, const char *box)
+bool isTextBox(const Quantity &q, BoxName box)
 {
     for (const ExtraControl &extra : q.extras) {
-        if (extra.kind == ExtraControl::Kind::TextBox && std::strcmp(extra.name, box) == 0)
+        if (extra.kind == ExtraControl::Kind::TextBox && BoxName(extra.name) == box)
             return true;
     }
     return false;
 }
 
-QString typedInto(const PressInput &input, const char *box)
+QString typedInto(const PressInput &input, BoxName box)
 {
     for (const BoxText &t : input.texts) {
-        if (std::strcmp(t.box, box) == 0)
+        if (t.box == box)
             return t.text;
     }
     return QString();
@@ -125,7 +125,7 @@ QString describe(const Quantity &q, const PressInput &input)
                            rowName(input.source, true), rowName(input.target, false))
                        .arg(input.heldPivot, 0, 'g', 17);
     for (const BoxText &t : input.texts)
-        text += QStringLiteral(", %1 %2").arg(QString::fromLatin1(t.box), spelled(t.text));
+        text += QStringLiteral(", %1 %2").arg(t.box.latin1(), spelled(t.text));
     return text;
 }
 
@@ -134,8 +134,7 @@ QString describe(const PressOutcome &o)
     QString text = o.failure ? QStringLiteral("failure %1").arg(int(*o.failure))
                              : QStringLiteral("no failure");
     for (const BoxText &w : o.writes)
-        text += QStringLiteral(", wrote %1 into %2")
-                    .arg(spelled(w.text), QString::fromLatin1(w.box));
+        text += QStringLiteral(", wrote %1 into %2").arg(spelled(w.text), w.box.latin1());
     return text + QStringLiteral(", held pivot %1").arg(o.heldPivot, 0, 'g', 17);
 }
 
@@ -146,7 +145,7 @@ bool sameOutcome(const PressOutcome &a, const PressOutcome &b, bool swapped)
         return false;
     for (qsizetype i = 0; i < a.writes.size(); ++i) {
         const QString expected = swapped ? swapSeparators(a.writes[i].text) : a.writes[i].text;
-        if (std::strcmp(a.writes[i].box, b.writes[i].box) != 0 || b.writes[i].text != expected)
+        if (a.writes[i].box != b.writes[i].box || b.writes[i].text != expected)
             return false;
     }
     return true;
@@ -174,7 +173,7 @@ void checkOutcome(const Quantity &q, const PressInput &input, const PressOutcome
             where);
 
     for (const BoxText &w : out.writes) {
-        if (std::strcmp(w.box, kResultBox) == 0)
+        if (w.box == kResultBox)
             continue;
         check(isTextBox(q, w.box) && w.text == QStringLiteral("0")
                 && typedInto(input, w.box).isEmpty(),
@@ -219,7 +218,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     input.texts.append({kInputBox, makeText(in)});
     for (const ExtraControl &extra : q.extras) {
         if (extra.kind == ExtraControl::Kind::TextBox)
-            input.texts.append({extra.name, makeText(in)});
+            input.texts.append({BoxName(extra.name), makeText(in)});
     }
     input.texts.append({kResultBox, QStringLiteral("previous")});
 

@@ -14,14 +14,14 @@ PressCase fractional(const char *target, const QString &whole, const QString &nu
     const QString &denominator, const QLocale &locale)
 {
     PressCase c{.source = "in_1_2", .target = target, .input = whole, .locale = locale};
-    c.extra.append({"txt_conv1_2", numerator});
-    c.extra.append({"txt_conv1_2_2", denominator});
+    c.extra.append({BoxName("txt_conv1_2"), numerator});
+    c.extra.append({BoxName("txt_conv1_2_2"), denominator});
     return c;
 }
 
 QString writtenInto(const PressOutcome &o, const char *box)
 {
-    const auto text = o.written(box);
+    const auto text = o.written(BoxName(box));
     return text ? *text : QStringLiteral("<none>");
 }
 

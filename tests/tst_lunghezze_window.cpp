@@ -48,6 +48,7 @@ private:
         return test::child<T>(window.get(), name);
     }
     QLineEdit *box(const char *name) const { return child<QLineEdit>(name); }
+    QLineEdit *box(BoxName name) const { return box(name.name()); }
     void click(const char *button) const
     {
         auto *b = child<QRadioButton>(button);

@@ -39,6 +39,10 @@ template <typename T = QWidget> T *child(const QWidget &window, const QString &n
 {
     return child<T>(&window, name);
 }
+template <typename T = QWidget> T *child(const QWidget &window, BoxName name)
+{
+    return child<T>(&window, name.latin1());
+}
 
 // The names of the controls that take focus, in the order of the window's focus chain (the order
 // Tab follows), from the named one.
@@ -58,8 +62,8 @@ inline QStringList focusChain(const QWidget &window, const QString &first)
 // The tab order of a converter window: sources, the input, targets, Calcola, the result.
 inline QStringList tabOrder(const QStringList &sources, const QStringList &targets)
 {
-    return sources + QStringList{QString::fromLatin1(kInputBox)} + targets
-        + QStringList{QString::fromLatin1(kCalcola), QString::fromLatin1(kResultBox)};
+    return sources + QStringList{kInputBox.latin1()} + targets
+        + QStringList{QString::fromLatin1(kCalcola), kResultBox.latin1()};
 }
 
 // Empty when the radio button shows its whole caption and stays inside its frame; otherwise its
