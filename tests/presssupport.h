@@ -232,8 +232,9 @@ inline void addUnitRows(const PivotUnit &pivot, const UnitCase &u, const QString
     const QByteArray pivotName(pivot.tag);
     addBoth(name + " to " + pivotName, u.source, pivot.target, QStringLiteral("1"),
         QLatin1String(u.toPivot));
-    addBoth(pivotName + " to " + name, pivot.source, u.target, QStringLiteral("1"),
-        QLatin1String(u.fromPivot));
+    if (name != pivotName) // for the pivot unit itself, the row above under the same name
+        addBoth(pivotName + " to " + name, pivot.source, u.target, QStringLiteral("1"),
+            QLatin1String(u.fromPivot));
     addBoth(name + " to itself", u.source, u.target, QStringLiteral("1"), QStringLiteral("1"));
     addBoth("no source to " + name, nullptr, u.target, QStringLiteral("1"), noSource);
     addBoth("no target from " + name, u.source, nullptr, QStringLiteral("1"), unchanged());

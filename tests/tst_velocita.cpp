@@ -64,8 +64,9 @@ void TestVelocita::everyRow_data()
         const QByteArray target = unit + '2';
         addBoth("kmh to " + unit, "kmh", target.constData(), QStringLiteral("1"),
             QString::fromLatin1(e.fromKmh));
-        addBoth(
-            unit + " to kmh", e.unit, "kmh2", QStringLiteral("1"), QString::fromLatin1(e.toKmh));
+        if (unit != "kmh") // for the pivot unit itself, the row above under the same name
+            addBoth(unit + " to kmh", e.unit, "kmh2", QStringLiteral("1"),
+                QString::fromLatin1(e.toKmh));
         // Every row gives its input back, within double rounding.
         addPress(unit + " to itself", e.unit, target.constData(), QStringLiteral("1"), italian,
             QStringLiteral("1"));
