@@ -137,12 +137,9 @@ MainWindow::~MainWindow() = default;
 
 ConverterWindow *MainWindow::showQuantity(int index)
 {
-    const Quantity &q = *catalogue().at(index);
-    if (q.rows.empty())
-        return nullptr;
     auto &window = m_windows.at(index);
     if (!window)
-        window = std::make_unique<ConverterWindow>(q);
+        window = std::make_unique<ConverterWindow>(*catalogue().at(index));
     window->present();
     return window.get();
 }

@@ -28,8 +28,6 @@ int main(int argc, char *argv[])
 
     for (int i = 0; i < int(unitavo::catalogue().size()); ++i) {
         unitavo::ConverterWindow *w = main.showQuantity(i);
-        if (!w)
-            continue;
         // A sample conversion: the second unit on the left to the first on the right.
         const auto buttons = [&](bool source) {
             QList<QRadioButton *> list;
