@@ -31,8 +31,8 @@ void windowPress(benchmark::State &state, const Quantity *quantity)
     const bench::Conversion c = bench::representative(*quantity);
     window.findChild<QRadioButton *>(bench::latin1(quantity->rows[c.source].source))->click();
     window.findChild<QRadioButton *>(bench::latin1(quantity->rows[c.target].target))->click();
-    auto *input = window.findChild<QLineEdit *>(bench::latin1(kInputBox));
-    auto *result = window.findChild<QLineEdit *>(bench::latin1(kResultBox));
+    auto *input = window.findChild<QLineEdit *>(kInputBox.latin1());
+    auto *result = window.findChild<QLineEdit *>(kResultBox.latin1());
     auto *calcola = window.findChild<QPushButton *>(bench::latin1(kCalcola));
     const QString typed = QStringLiteral("12,5");
 
