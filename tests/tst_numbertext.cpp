@@ -1,4 +1,5 @@
 // Reading and writing numbers in the user's regional format.
+#include "messages.h"
 #include "numbertext.h"
 #include "presssupport.h"
 
