@@ -124,7 +124,7 @@ MainWindow::MainWindow(LinkOpener opener, QWidget *parent)
     mail->setObjectName(QStringLiteral("Label2"));
     mail->setGeometry(fromTwips(195), fromTwips(3960), fromTwips(1335), fromTwips(255));
 
-    // Form_Load: the labels take the look of hyperlinks.
+    // The labels take the look of hyperlinks, each with a pointer of its own.
     underline(web);
     web->setCursor(Qt::UpArrowCursor);
     underline(mail);
