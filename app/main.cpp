@@ -1,5 +1,5 @@
-#include "app/mainwindow.h"
-#include "converter/ui.h"
+#include "mainwindow.h"
+#include "ui.h"
 
 #include <QApplication>
 

@@ -1,8 +1,8 @@
 #include "mainwindow.h"
 
-#include "converter/converterwindow.h"
-#include "converter/ui.h"
-#include "quantities/catalogue.h"
+#include "catalogue.h"
+#include "converterwindow.h"
+#include "ui.h"
 
 #include <QAccessibleWidget>
 #include <QLabel>
@@ -124,7 +124,7 @@ MainWindow::MainWindow(LinkOpener opener, QWidget *parent)
     mail->setObjectName(QStringLiteral("Label2"));
     mail->setGeometry(fromTwips(195), fromTwips(3960), fromTwips(1335), fromTwips(255));
 
-    // Form_Load: the labels take the look of hyperlinks.
+    // The labels take the look of hyperlinks, each with a pointer of its own.
     underline(web);
     web->setCursor(Qt::UpArrowCursor);
     underline(mail);
@@ -137,12 +137,9 @@ MainWindow::~MainWindow() = default;
 
 ConverterWindow *MainWindow::showQuantity(int index)
 {
-    const Quantity &q = *catalogue().at(index);
-    if (q.rows.empty())
-        return nullptr;
     auto &window = m_windows.at(index);
     if (!window)
-        window = std::make_unique<ConverterWindow>(q);
+        window = std::make_unique<ConverterWindow>(*catalogue().at(index));
     window->present();
     return window.get();
 }

@@ -19,7 +19,7 @@ public:
     ~MainWindow() override;
 
     // The converter window of the quantity at this place in the catalogue, created on first use
-    // and shown again after that; nullptr for a quantity that has no units yet.
+    // and shown again after that.
     ConverterWindow *showQuantity(int index);
     ConverterWindow *existingWindow(int index) const;
 

@@ -7,11 +7,11 @@
 //                                         in milliseconds (wall clock, then processor) and quit
 //                                         with all windows open
 //   --memory (alone or after --all-windows) also prints the resident memory before quitting
-#include "app/mainwindow.h"
-#include "converter/converterwindow.h"
+#include "catalogue.h"
+#include "converterwindow.h"
+#include "mainwindow.h"
 #include "memorystatus.h"
 #include "paintwatch.h"
-#include "quantities/catalogue.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -58,12 +58,7 @@ void openAll(const unitavo::bench::PaintWatch &watch)
         const auto start = std::chrono::steady_clock::now();
         const double startCpu = cpuMilliseconds();
         button->click();
-        unitavo::ConverterWindow *window = main->existingWindow(i);
-        if (!window) {
-            std::printf("%s - (no units yet)\n", q.name);
-            continue;
-        }
-        watch.waitFor(window);
+        watch.waitFor(main->existingWindow(i));
         const double ms = millisecondsSince(start);
         const double cpu = cpuMilliseconds() - startCpu;
         std::printf("%s %.3f %.3f\n", q.name, ms, cpu);

@@ -3,9 +3,9 @@
 //
 // Input: the first byte chooses the locale (bit 0: Italian) and the mode (bit 1: the next eight
 // bytes are a double to write; otherwise the rest is UTF-8 text to read).
-#include "converter/numbertext.h"
-#include "converter/value.h"
 #include "fuzzcheck.h"
+#include "numbertext.h"
+#include "value.h"
 
 #include <QRegularExpression>
 #include <cmath>

@@ -3,8 +3,8 @@
 // What a press may leave in the result box, and the faults already known, shared by the fuzz
 // targets and the soak test. Core library only: no widgets.
 
-#include "converter/numbertext.h"
-#include "converter/quantity.h"
+#include "numbertext.h"
+#include "quantity.h"
 
 #include <QLocale>
 #include <QRegularExpression>

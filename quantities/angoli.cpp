@@ -2,8 +2,8 @@
 // a number of degrees. Every unit but percent slope is one factor, the number of that unit in one
 // degree; percent slope goes through the arctangent on the way in and the tangent on the way out.
 #include "catalogue.h"
-#include "converter/numbertext.h"
-#include "converter/press.h"
+#include "numbertext.h"
+#include "press.h"
 
 #include <cmath>
 
@@ -33,19 +33,8 @@ Fallible<Value> slopeIntoDegrees(PressContext &press)
         press.halt();
         return Value();
     }
-    const double ratio = *slope / 100.0;
-    if (!std::isfinite(ratio))
-        return Failure::OutOfRange;
-    const Fallible<Value> scaled
-        = Value::fromDouble(std::atan(ratio)).apply(times(int16(180)), press.locale());
-    if (!scaled)
-        return scaled.failure();
-    const Fallible<Value> degrees = scaled->apply(over(real(pi())), press.locale());
-    if (!degrees)
-        return degrees.failure();
-    if (!std::isfinite(degrees->number()))
-        return Failure::OutOfRange;
-    return *degrees;
+    // The arctangent keeps any finite slope within 90 degrees either way.
+    return Value::fromDouble((std::atan(*slope / 100.0) * 180.0) / pi());
 }
 
 // Degrees into percent slope: tangent((pivot * pi) / 180) * 100. An angle above 45 degrees empties
@@ -57,13 +46,7 @@ Fallible<QString> degreesIntoSlope(const Value &pivot, PressContext &press)
         return degrees.failure();
     if (*degrees > kSteepestAngle)
         return QString();
-    const Fallible<Value> scaled = pivot.apply(times(real(pi())), press.locale());
-    if (!scaled)
-        return scaled.failure();
-    const Fallible<Value> radians = scaled->apply(over(int16(180)), press.locale());
-    if (!radians)
-        return radians.failure();
-    const double slope = std::tan(radians->number()) * 100.0;
+    const double slope = std::tan((*degrees * pi()) / 180.0) * 100.0;
     if (!std::isfinite(slope))
         return Failure::OutOfRange;
     return numberToText(slope, press.locale());

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "converter/quantity.h"
+#include "quantity.h"
 
 #include <array>
 

@@ -2,8 +2,8 @@
 // reads and writes inches as a whole number plus a fraction: three extra controls on the input
 // row take the fraction, and the result is shown in thirty-seconds of an inch.
 #include "catalogue.h"
-#include "converter/numbertext.h"
-#include "converter/press.h"
+#include "numbertext.h"
+#include "press.h"
 
 #include <cmath>
 #include <cstdint>
@@ -14,8 +14,8 @@ namespace {
 
 constexpr double kInchesPerMetre = 39.37007874;
 
-constexpr const char *kNumeratorBox = "txt_conv1_2";
-constexpr const char *kDenominatorBox = "txt_conv1_2_2";
+constexpr BoxName kNumeratorBox{"txt_conv1_2"};
+constexpr BoxName kDenominatorBox{"txt_conv1_2_2"};
 
 // Fractional input: txt_conv holds the whole number of inches, the two fraction boxes the
 // numerator and denominator. An empty fraction box is filled with "0" (a box of blanks is not
@@ -24,7 +24,7 @@ constexpr const char *kDenominatorBox = "txt_conv1_2_2";
 Fallible<Value> fractionalInches(PressContext &press)
 {
     const QLocale &locale = press.locale();
-    for (const char *box : {kNumeratorBox, kDenominatorBox}) {
+    for (const BoxName box : {kNumeratorBox, kDenominatorBox}) {
         if (press.text(box).isEmpty())
             press.write(box, QStringLiteral("0"));
     }
@@ -115,11 +115,11 @@ constexpr ExtraControl extras[] = {
         .text = " /",
         .fontFamily = "MS Sans Serif",
         .fontPoints = 12.0},
-    {.name = kNumeratorBox,
+    {.name = kNumeratorBox.name(),
         .kind = ExtraControl::Kind::TextBox,
         .rect = {1200, 5640, 375, 285},
         .accessibleName = "Numeratore della frazione di pollice"},
-    {.name = kDenominatorBox,
+    {.name = kDenominatorBox.name(),
         .kind = ExtraControl::Kind::TextBox,
         .rect = {1680, 5640, 375, 285},
         .accessibleName = "Denominatore della frazione di pollice"},

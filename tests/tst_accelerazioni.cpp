@@ -1,6 +1,6 @@
 // Accelerations through the metre per second squared, a pivot that lives for one press.
-#include "quantities/catalogue.h"
-#include "testsupport.h"
+#include "catalogue.h"
+#include "presssupport.h"
 
 #include <QTest>
 
@@ -78,5 +78,5 @@ void TestAccelerazioni::press()
     checkPress(q, FailedPress::WritesNoResult);
 }
 
-QTEST_MAIN(TestAccelerazioni)
+QTEST_GUILESS_MAIN(TestAccelerazioni)
 #include "tst_accelerazioni.moc"

@@ -1,8 +1,8 @@
 // What assistive technologies and the desktop see of the windows: names, roles and the icon.
-#include "app/mainwindow.h"
-#include "converter/converterwindow.h"
-#include "quantities/catalogue.h"
-#include "testsupport.h"
+#include "catalogue.h"
+#include "converterwindow.h"
+#include "mainwindow.h"
+#include "windowsupport.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -81,8 +81,6 @@ void TestDesktop::superscriptUnitsAreReadWhole()
     QFETCH(QString, name);
     const Quantity *q = findQuantity(window.constData());
     QVERIFY(q);
-    if (q->rows.empty())
-        QSKIP("this quantity has no units table yet");
     ConverterWindow w(*q);
     w.present();
     auto *b = w.findChild<QRadioButton *>(QString::fromLatin1(button));

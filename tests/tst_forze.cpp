@@ -1,6 +1,6 @@
 // Forces through the kilogram-force, a pivot held by the window between presses.
-#include "quantities/catalogue.h"
-#include "testsupport.h"
+#include "catalogue.h"
+#include "presssupport.h"
 
 #include <QTest>
 
@@ -229,5 +229,5 @@ void TestForze::table()
         QCOMPARE(q.rows[i].top, 360 + 360 * i);
 }
 
-QTEST_APPLESS_MAIN(TestForze)
+QTEST_GUILESS_MAIN(TestForze)
 #include "tst_forze.moc"

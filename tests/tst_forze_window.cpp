@@ -1,7 +1,7 @@
 // The force window driven through its widgets.
-#include "converter/converterwindow.h"
-#include "quantities/catalogue.h"
-#include "testsupport.h"
+#include "catalogue.h"
+#include "converterwindow.h"
+#include "windowsupport.h"
 
 #include <QGroupBox>
 #include <QLineEdit>

@@ -1,8 +1,8 @@
 // The lengths window's press, without widgets: the twenty decimal units through the metre, the
 // metre's text pivot, and inches written as a whole number plus a fraction in both directions.
 // Expected texts were worked out apart from this program (15 significant digits, 'G' format).
-#include "quantities/catalogue.h"
-#include "testsupport.h"
+#include "catalogue.h"
+#include "presssupport.h"
 
 using namespace unitavo;
 using namespace unitavo::test;
@@ -14,14 +14,14 @@ PressCase fractional(const char *target, const QString &whole, const QString &nu
     const QString &denominator, const QLocale &locale)
 {
     PressCase c{.source = "in_1_2", .target = target, .input = whole, .locale = locale};
-    c.extra.append({"txt_conv1_2", numerator});
-    c.extra.append({"txt_conv1_2_2", denominator});
+    c.extra.append({BoxName("txt_conv1_2"), numerator});
+    c.extra.append({BoxName("txt_conv1_2_2"), denominator});
     return c;
 }
 
 QString writtenInto(const PressOutcome &o, const char *box)
 {
-    const auto text = o.written(box);
+    const auto text = o.written(BoxName(box));
     return text ? *text : QStringLiteral("<none>");
 }
 
@@ -463,5 +463,5 @@ void TestLunghezze::fractionControls()
     }
 }
 
-QTEST_MAIN(TestLunghezze)
+QTEST_GUILESS_MAIN(TestLunghezze)
 #include "tst_lunghezze.moc"

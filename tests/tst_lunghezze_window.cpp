@@ -1,9 +1,9 @@
 // The lengths window through its widgets: layout, the input row switching between the decimal and
 // the fractional layout on source clicks, what a reload restores, and presses of "Calcola".
 // Twips become pixels as (twips + 7) / 15, the window's rounding.
-#include "converter/converterwindow.h"
-#include "quantities/catalogue.h"
-#include "testsupport.h"
+#include "catalogue.h"
+#include "converterwindow.h"
+#include "windowsupport.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -48,6 +48,7 @@ private:
         return test::child<T>(window.get(), name);
     }
     QLineEdit *box(const char *name) const { return child<QLineEdit>(name); }
+    QLineEdit *box(BoxName name) const { return box(name.name()); }
     void click(const char *button) const
     {
         auto *b = child<QRadioButton>(button);

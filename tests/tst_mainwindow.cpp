@@ -1,8 +1,8 @@
 // The start-up window: buttons, link labels and the life of the converter windows.
-#include "app/mainwindow.h"
-#include "converter/converterwindow.h"
-#include "quantities/catalogue.h"
-#include "testsupport.h"
+#include "catalogue.h"
+#include "converterwindow.h"
+#include "mainwindow.h"
+#include "windowsupport.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,6 +1,6 @@
 // Densities through the kilogram per cubic metre, a pivot that lives for one press.
-#include "quantities/catalogue.h"
-#include "testsupport.h"
+#include "catalogue.h"
+#include "presssupport.h"
 
 #include <QTest>
 
@@ -97,5 +97,5 @@ void TestMassaVolumica::press()
     checkPress(q, FailedPress::WritesNoResult);
 }
 
-QTEST_MAIN(TestMassaVolumica)
+QTEST_GUILESS_MAIN(TestMassaVolumica)
 #include "tst_massavolumica.moc"

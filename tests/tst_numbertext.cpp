@@ -1,6 +1,7 @@
 // Reading and writing numbers in the user's regional format.
-#include "converter/numbertext.h"
-#include "testsupport.h"
+#include "messages.h"
+#include "numbertext.h"
+#include "presssupport.h"
 
 #include <QTest>
 #include <cmath>
@@ -191,5 +192,5 @@ void TestNumberText::failureMessagesAreItalian()
     QVERIFY(failureMessage(Failure::OutOfRange).contains(QStringLiteral("fuori dall'intervallo")));
 }
 
-QTEST_APPLESS_MAIN(TestNumberText)
+QTEST_GUILESS_MAIN(TestNumberText)
 #include "tst_numbertext.moc"

@@ -1,7 +1,7 @@
 // The pressures window's press, without widgets: every constant in both directions, the
 // atmosphere's text pivot, the empty pivot, failures and overflow, under Italian and English.
-#include "quantities/catalogue.h"
-#include "testsupport.h"
+#include "catalogue.h"
+#include "presssupport.h"
 
 using namespace unitavo;
 using namespace unitavo::test;
@@ -240,5 +240,5 @@ private slots:
     void overflow() { checkPress(q); }
 };
 
-QTEST_MAIN(TestPressioni)
+QTEST_GUILESS_MAIN(TestPressioni)
 #include "tst_pressioni.moc"

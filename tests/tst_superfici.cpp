@@ -1,6 +1,6 @@
 // Areas through the square metre, a pivot that lives for one press.
-#include "quantities/catalogue.h"
-#include "testsupport.h"
+#include "catalogue.h"
+#include "presssupport.h"
 
 #include <QTest>
 
@@ -96,5 +96,5 @@ void TestSuperfici::press()
     checkPress(q, FailedPress::WritesNoResult);
 }
 
-QTEST_MAIN(TestSuperfici)
+QTEST_GUILESS_MAIN(TestSuperfici)
 #include "tst_superfici.moc"

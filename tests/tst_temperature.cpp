@@ -1,8 +1,8 @@
 // The temperature window's press: five scales through the degree Celsius, offsets and factors
 // applied in their order, the Celsius row's text pivot and the empty pivot of a press with no
 // source selected.
-#include "quantities/catalogue.h"
-#include "testsupport.h"
+#include "catalogue.h"
+#include "presssupport.h"
 
 #include <QTest>
 
@@ -149,5 +149,5 @@ void TestTemperature::refusedInputWritesNothing()
     QVERIFY(o.writes.isEmpty());
 }
 
-QTEST_MAIN(TestTemperature)
+QTEST_GUILESS_MAIN(TestTemperature)
 #include "tst_temperature.moc"

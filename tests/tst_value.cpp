@@ -1,6 +1,6 @@
 // Arithmetic of the per-press pivot with the constants of a units table.
-#include "converter/quantity.h"
-#include "testsupport.h"
+#include "presssupport.h"
+#include "quantity.h"
 
 #include <QTest>
 #include <limits>
@@ -54,6 +54,17 @@ void TestValue::arithmetic_data()
         << Value::fromInteger(5) << minus(int16(32)) << english << integer << "-27";
     QTest::newRow("whole product beyond 32 bits")
         << Value::fromInteger(100000) << times(int32(1000000)) << english << dbl << "100000000000";
+    // At the ends of the 32-bit range: whole while the result fits, a double beyond.
+    QTest::newRow("largest integer + 0")
+        << Value::fromInteger(INT32_MAX) << plus(int16(0)) << english << integer << "2147483647";
+    QTest::newRow("largest integer squared")
+        << Value::fromInteger(INT32_MAX) << times(int32(INT32_MAX)) << english << dbl
+        << "4.61168601413242E+18";
+    QTest::newRow("smallest integer - 1")
+        << Value::fromInteger(INT32_MIN) << minus(int16(1)) << italian << dbl << "-2147483649";
+    QTest::newRow("smallest integer x smallest int32")
+        << Value::fromInteger(INT32_MIN) << times(int32(INT32_MIN)) << italian << dbl
+        << "4,61168601842739E+18";
 }
 
 void TestValue::arithmetic()
@@ -116,5 +127,5 @@ void TestValue::nonFiniteIsNeverText()
     QCOMPARE(*Value::fromText(QStringLiteral(" abc ")).toText(italian), QStringLiteral(" abc "));
 }
 
-QTEST_APPLESS_MAIN(TestValue)
+QTEST_GUILESS_MAIN(TestValue)
 #include "tst_value.moc"

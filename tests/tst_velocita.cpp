@@ -1,7 +1,7 @@
 // The velocity window's press: nineteen units through the kilometre per hour, the pivot held by
 // the window between presses, and the per-minute and per-second constants worked out as quotients.
-#include "quantities/catalogue.h"
-#include "testsupport.h"
+#include "catalogue.h"
+#include "presssupport.h"
 
 #include <QTest>
 #include <cmath>
@@ -64,8 +64,9 @@ void TestVelocita::everyRow_data()
         const QByteArray target = unit + '2';
         addBoth("kmh to " + unit, "kmh", target.constData(), QStringLiteral("1"),
             QString::fromLatin1(e.fromKmh));
-        addBoth(
-            unit + " to kmh", e.unit, "kmh2", QStringLiteral("1"), QString::fromLatin1(e.toKmh));
+        if (unit != "kmh") // for the pivot unit itself, the row above under the same name
+            addBoth(unit + " to kmh", e.unit, "kmh2", QStringLiteral("1"),
+                QString::fromLatin1(e.toKmh));
         // Every row gives its input back, within double rounding.
         addPress(unit + " to itself", e.unit, target.constData(), QStringLiteral("1"), italian,
             QStringLiteral("1"));
@@ -174,5 +175,5 @@ void TestVelocita::overflowInTheSourceIsHeld()
     QCOMPARE(resultOf(asIs), outOfRange());
 }
 
-QTEST_MAIN(TestVelocita)
+QTEST_GUILESS_MAIN(TestVelocita)
 #include "tst_velocita.moc"

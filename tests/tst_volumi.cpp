@@ -1,7 +1,7 @@
 // The volumes window's press, without widgets: every constant in both directions, the litre's
 // text pivot, the empty pivot, failures and overflow, under Italian and English.
-#include "quantities/catalogue.h"
-#include "testsupport.h"
+#include "catalogue.h"
+#include "presssupport.h"
 
 using namespace unitavo;
 using namespace unitavo::test;
@@ -189,5 +189,5 @@ private slots:
     void overflow() { checkPress(q); }
 };
 
-QTEST_MAIN(TestVolumi)
+QTEST_GUILESS_MAIN(TestVolumi)
 #include "tst_volumi.moc"

@@ -1,8 +1,8 @@
 // Renders the main window and every converter window, after a sample conversion, to PNG files.
 // Usage: unitavo_screenshots OUTPUT_DIR   (QT_QPA_PLATFORM=offscreen works without a display)
-#include "app/mainwindow.h"
-#include "converter/converterwindow.h"
-#include "quantities/catalogue.h"
+#include "catalogue.h"
+#include "converterwindow.h"
+#include "mainwindow.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -28,8 +28,6 @@ int main(int argc, char *argv[])
 
     for (int i = 0; i < int(unitavo::catalogue().size()); ++i) {
         unitavo::ConverterWindow *w = main.showQuantity(i);
-        if (!w)
-            continue;
         // A sample conversion: the second unit on the left to the first on the right.
         const auto buttons = [&](bool source) {
             QList<QRadioButton *> list;

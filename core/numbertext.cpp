@@ -124,16 +124,4 @@ QString numberToText(double value, const QLocale &locale)
     return strictCopy(locale).toString(value, 'G', 15);
 }
 
-QString failureMessage(Failure failure)
-{
-    switch (failure) {
-    case Failure::NotANumber:
-        return QStringLiteral("Il valore inserito non è un numero valido.");
-    case Failure::OutOfRange:
-        return QStringLiteral("Il numero è fuori dall'intervallo consentito: il risultato non è "
-                              "rappresentabile.");
-    }
-    return {};
-}
-
 } // namespace unitavo

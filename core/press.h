@@ -9,7 +9,7 @@ namespace unitavo {
 
 // The text of a named text box, as read before a press or as written by it.
 struct BoxText {
-    const char *box = nullptr;
+    BoxName box;
     QString text;
 };
 
@@ -32,17 +32,19 @@ struct PressOutcome {
     double heldPivot = 0.0;
 
     // The text written into a box by this press, or nullopt when it was not written.
-    std::optional<QString> written(const char *box) const;
+    std::optional<QString> written(BoxName box) const;
 };
 
 // The state of one press, handed to a quantity's hooks.
 class PressContext {
 public:
+    // The input is read through the whole press and must outlive the context.
     explicit PressContext(const PressInput &input);
+    PressContext(PressInput &&) = delete;
 
     // The box's text as it stands at this point of the press.
-    QString text(const char *box) const;
-    void write(const char *box, QString text);
+    QString text(BoxName box) const;
+    void write(BoxName box, QString text);
     // Ends the press after the current step, reporting nothing.
     void halt() { m_halted = true; }
     bool halted() const { return m_halted; }

@@ -1,10 +1,10 @@
 // The temperature, angle and velocity windows as the user meets them: one press of "Calcola" each,
 // the velocity pivot kept across closing and showing the window again, the refused percent slope,
 // the tab chains and the placement of the boxes.
-#include "converter/converterwindow.h"
-#include "converter/ui.h"
-#include "quantities/catalogue.h"
-#include "testsupport.h"
+#include "catalogue.h"
+#include "converterwindow.h"
+#include "ui.h"
+#include "windowsupport.h"
 
 #include <QGroupBox>
 #include <QLineEdit>
@@ -43,7 +43,7 @@ int checkedButtons(QWidget &window)
 
 } // namespace
 
-class TestQuantityWindowsA : public QObject {
+class TestTemperatureAngoliVelocitaWindows : public QObject {
     Q_OBJECT
 
 private slots:
@@ -58,12 +58,12 @@ private slots:
     void refusedSlopeLeavesTheBoxEmpty();
 };
 
-void TestQuantityWindowsA::cleanup()
+void TestTemperatureAngoliVelocitaWindows::cleanup()
 {
     QLocale::setDefault(QLocale::c());
 }
 
-void TestQuantityWindowsA::onePress_data()
+void TestTemperatureAngoliVelocitaWindows::onePress_data()
 {
     QTest::addColumn<QByteArray>("window");
     QTest::addColumn<QByteArray>("source");
@@ -95,7 +95,7 @@ void TestQuantityWindowsA::onePress_data()
                                  << QStringLiteral("10");
 }
 
-void TestQuantityWindowsA::onePress()
+void TestTemperatureAngoliVelocitaWindows::onePress()
 {
     QFETCH(QByteArray, window);
     QFETCH(QByteArray, source);
@@ -112,7 +112,7 @@ void TestQuantityWindowsA::onePress()
     QCOMPARE(child<QLineEdit>(*w, kInputBox)->text(), input);
 }
 
-void TestQuantityWindowsA::tabChains_data()
+void TestTemperatureAngoliVelocitaWindows::tabChains_data()
 {
     QTest::addColumn<QByteArray>("window");
     QTest::addColumn<QStringList>("chain");
@@ -138,7 +138,7 @@ void TestQuantityWindowsA::tabChains_data()
 
 // Sources from the top, the input, targets from the top, "Calcola", the result box last; the top
 // source button has the focus when the window opens.
-void TestQuantityWindowsA::tabChains()
+void TestTemperatureAngoliVelocitaWindows::tabChains()
 {
     QFETCH(QByteArray, window);
     QFETCH(QStringList, chain);
@@ -147,7 +147,7 @@ void TestQuantityWindowsA::tabChains()
     QCOMPARE(w->focusWidget(), child(*w, chain.first()));
 }
 
-void TestQuantityWindowsA::placement()
+void TestTemperatureAngoliVelocitaWindows::placement()
 {
     const auto temperature = open(quantities::temperature());
     QCOMPARE(
@@ -179,7 +179,7 @@ void TestQuantityWindowsA::placement()
 
 // The velocity pivot belongs to the window object: closing the window and showing it again brings
 // back the initial controls, and a press with only a target converts the pivot kept from before.
-void TestQuantityWindowsA::velocityPivotSurvivesClosing()
+void TestTemperatureAngoliVelocitaWindows::velocityPivotSurvivesClosing()
 {
     QLocale::setDefault(english);
     FailureCapture failures;
@@ -209,7 +209,7 @@ void TestQuantityWindowsA::velocityPivotSurvivesClosing()
     QCOMPARE(resultText(*w), QStringLiteral("0.6"));
 }
 
-void TestQuantityWindowsA::refusedSlopeLeavesTheBoxEmpty_data()
+void TestTemperatureAngoliVelocitaWindows::refusedSlopeLeavesTheBoxEmpty_data()
 {
     QTest::addColumn<QLocale>("locale");
     QTest::addColumn<QString>("slope");
@@ -219,7 +219,7 @@ void TestQuantityWindowsA::refusedSlopeLeavesTheBoxEmpty_data()
 
 // A percent slope above 100 empties the result box and ends the press: the degree target selected
 // beside it writes nothing over the empty box, and no failure is reported.
-void TestQuantityWindowsA::refusedSlopeLeavesTheBoxEmpty()
+void TestTemperatureAngoliVelocitaWindows::refusedSlopeLeavesTheBoxEmpty()
 {
     QFETCH(QLocale, locale);
     QFETCH(QString, slope);
@@ -238,5 +238,5 @@ void TestQuantityWindowsA::refusedSlopeLeavesTheBoxEmpty()
     QCOMPARE(resultText(*w), QStringLiteral("45"));
 }
 
-QTEST_MAIN(TestQuantityWindowsA)
-#include "tst_quantity_windows_a.moc"
+QTEST_MAIN(TestTemperatureAngoliVelocitaWindows)
+#include "tst_temperature_angoli_velocita_windows.moc"

@@ -38,11 +38,11 @@ Value Value::fromDouble(double number)
     return v;
 }
 
-Value Value::fromInteger(std::int64_t number)
+Value Value::fromInteger(std::int32_t number)
 {
     Value v;
     v.m_kind = Kind::Integer;
-    v.m_number = double(number);
+    v.m_integer = number;
     return v;
 }
 
@@ -50,18 +50,19 @@ Fallible<double> Value::toNumber(const QLocale &locale) const
 {
     if (m_kind == Kind::Text)
         return textToNumber(m_text, locale);
-    return m_number;
+    return number();
 }
 
 Fallible<Value> Value::apply(const Step &step, const QLocale &locale) const
 {
     const bool whole = (m_kind == Kind::Empty || m_kind == Kind::Integer) && step.k.isInteger();
     if (whole && step.op != Op::Divide) {
-        const auto a = std::int64_t(m_number);
-        const auto b = std::int64_t(step.k.numerator);
+        // Two 32-bit operands: their product, sum or difference always fits in 64 bits.
+        const std::int64_t a = m_integer; // 0 for the empty value
+        const std::int64_t b = step.k.integer;
         const std::int64_t r = step.op == Op::Multiply ? a * b : step.op == Op::Add ? a + b : a - b;
         if (r >= INT32_MIN && r <= INT32_MAX)
-            return fromInteger(r);
+            return fromInteger(std::int32_t(r));
         return fromDouble(double(r));
     }
     const Fallible<double> x = toNumber(locale);
@@ -78,7 +79,7 @@ Fallible<QString> Value::toText(const QLocale &locale) const
     case Kind::Text:
         return m_text;
     case Kind::Integer:
-        return QString::number(std::int64_t(m_number));
+        return QString::number(m_integer);
     case Kind::Double:
         if (!std::isfinite(m_number))
             return Failure::OutOfRange;

@@ -1,22 +1,13 @@
 #pragma once
 
-// Helpers shared by the tests: driving the core press by unit names, data rows under both
-// settings, finding and checking the controls of a converter window, and capturing failure
-// reports instead of showing a dialog.
+// Helpers shared by the tests of the core: driving the press by unit names, data rows under both
+// settings, and checking the rows of a units table. No widgets.
 
-#include "converter/converterwindow.h"
-#include "converter/press.h"
-#include "converter/ui.h"
-#include "quantities/catalogue.h"
+#include "catalogue.h"
+#include "press.h"
 
-#include <QLabel>
-#include <QList>
-#include <QRadioButton>
-#include <QStyle>
-#include <QStyleOption>
 #include <QTest>
 #include <cstring>
-#include <memory>
 #include <optional>
 
 namespace unitavo::test {
@@ -241,8 +232,9 @@ inline void addUnitRows(const PivotUnit &pivot, const UnitCase &u, const QString
     const QByteArray pivotName(pivot.tag);
     addBoth(name + " to " + pivotName, u.source, pivot.target, QStringLiteral("1"),
         QLatin1String(u.toPivot));
-    addBoth(pivotName + " to " + name, pivot.source, u.target, QStringLiteral("1"),
-        QLatin1String(u.fromPivot));
+    if (name != pivotName) // for the pivot unit itself, the row above under the same name
+        addBoth(pivotName + " to " + name, pivot.source, u.target, QStringLiteral("1"),
+            QLatin1String(u.fromPivot));
     addBoth(name + " to itself", u.source, u.target, QStringLiteral("1"), QStringLiteral("1"));
     addBoth("no source to " + name, nullptr, u.target, QStringLiteral("1"), noSource);
     addBoth("no target from " + name, u.source, nullptr, QStringLiteral("1"), unchanged());
@@ -259,106 +251,5 @@ inline const Quantity &quantityNamed(const QByteArray &window)
         qFatal("no quantity %s", window.constData());
     return *q;
 }
-
-// A converter window of q, shown.
-inline std::unique_ptr<ConverterWindow> open(const Quantity &q)
-{
-    auto w = std::make_unique<ConverterWindow>(q);
-    w->present();
-    return w;
-}
-
-// The one control of that name in the window; stops the test run when there is none or more.
-template <typename T = QWidget> T *child(const QWidget *window, const QString &name)
-{
-    const QList<T *> found = window->findChildren<T *>(name);
-    if (found.size() != 1)
-        qFatal("%d controls named %s", int(found.size()), qPrintable(name));
-    return found.first();
-}
-template <typename T = QWidget> T *child(const QWidget &window, const QString &name)
-{
-    return child<T>(&window, name);
-}
-
-// The names of the controls that take focus, in the order of the window's focus chain (the order
-// Tab follows), from the named one.
-inline QStringList focusChain(const QWidget &window, const QString &first)
-{
-    QStringList names;
-    QWidget *start = child(window, first);
-    QWidget *w = start;
-    do {
-        if (w->focusPolicy() != Qt::NoFocus)
-            names << w->objectName();
-        w = w->nextInFocusChain();
-    } while (w != start && names.size() < 200);
-    return names;
-}
-
-// The tab order of a converter window: sources, the input, targets, Calcola, the result.
-inline QStringList tabOrder(const QStringList &sources, const QStringList &targets)
-{
-    return sources + QStringList{QString::fromLatin1(kInputBox)} + targets
-        + QStringList{QString::fromLatin1(kCalcola), QString::fromLatin1(kResultBox)};
-}
-
-// Empty when the radio button shows its whole caption and stays inside its frame; otherwise its
-// name with its width, the width its caption needs and the room its frame leaves.
-inline QString captionCut(const QRadioButton *b)
-{
-    const int room = b->parentWidget()->width() - b->x();
-    if (b->width() >= b->sizeHint().width() && b->width() <= room)
-        return {};
-    return QStringLiteral("%1 %2/%3/%4")
-        .arg(b->objectName())
-        .arg(b->width())
-        .arg(b->sizeHint().width())
-        .arg(room);
-}
-
-// Where the text of a radio button's caption ends, in its parent's coordinates: after the
-// indicator and the gap the style puts between indicator and label.
-inline int captionEnd(const QRadioButton *button)
-{
-    QStyleOption option;
-    option.initFrom(button);
-    const QStyle *style = button->style();
-    const int indicator = style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, &option, button);
-    const int spacing = style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, &option, button);
-    return button->x() + indicator + spacing
-        + button->fontMetrics().horizontalAdvance(button->text());
-}
-
-// A superscript label beside its button's caption: in the same frame, on the same line, right
-// where the caption text ends, inside the frame and in a smaller font.
-inline void verifyBesideCaption(const QLabel *l, const QRadioButton *b)
-{
-    QCOMPARE(l->parentWidget(), b->parentWidget());
-    QCOMPARE(l->y(), b->y());
-    const int end = captionEnd(b);
-    QVERIFY2(l->x() >= end && l->x() <= end + 2,
-        qPrintable(QStringLiteral("label at %1, caption ends at %2").arg(l->x()).arg(end)));
-    QVERIFY(l->geometry().right() < l->parentWidget()->width());
-    QVERIFY(l->font().pixelSize() < b->font().pixelSize());
-}
-
-// Collects failure reports for as long as it lives.
-class FailureCapture {
-public:
-    FailureCapture()
-    {
-        setFailureReporter([this](QWidget *window, Failure f) {
-            windows.append(window);
-            failures.append(f);
-        });
-    }
-    ~FailureCapture() { setFailureReporter({}); }
-    FailureCapture(const FailureCapture &) = delete;
-    FailureCapture &operator=(const FailureCapture &) = delete;
-
-    QList<QWidget *> windows;
-    QList<Failure> failures;
-};
 
 } // namespace unitavo::test

@@ -13,7 +13,6 @@
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
-#include <cstring>
 
 namespace unitavo {
 
@@ -21,13 +20,13 @@ struct ConverterWindow::Controls {
     QWidget *form = nullptr; // parent of every control; deleting it discards them all
     QButtonGroup *sources = nullptr;
     QButtonGroup *targets = nullptr;
-    QVarLengthArray<std::pair<const char *, QLineEdit *>, 4> boxes; // every text box, by name
+    QVarLengthArray<std::pair<BoxName, QLineEdit *>, 4> boxes; // every text box, by name
     QVarLengthArray<QWidget *, 4> extras;
 
-    QLineEdit *box(const char *name) const
+    QLineEdit *box(BoxName name) const
     {
         for (const auto &[boxName, edit] : boxes) {
-            if (std::strcmp(boxName, name) == 0)
+            if (boxName == name)
                 return edit;
         }
         return nullptr;
@@ -89,10 +88,10 @@ QFont fittingFont(const Quantity &q)
     return font;
 }
 
-QLineEdit *makeBox(QWidget *parent, const char *name, const Rect &rect, const QString &text)
+QLineEdit *makeBox(QWidget *parent, BoxName name, const Rect &rect, const QString &text)
 {
     auto *box = new QLineEdit(text, parent);
-    box->setObjectName(QLatin1String(name));
+    box->setObjectName(name.latin1());
     box->setGeometry(fromTwips(rect));
     box->setCursorPosition(0);
     return box;
@@ -209,8 +208,9 @@ void ConverterWindow::load()
     for (const ExtraControl &extra : m_quantity.extras) {
         QWidget *w = nullptr;
         if (extra.kind == ExtraControl::Kind::TextBox) {
-            auto *box = makeBox(sourceFrame, extra.name, extra.rect, caption(extra.text));
-            c.boxes.append({extra.name, box});
+            const BoxName name(extra.name);
+            auto *box = makeBox(sourceFrame, name, extra.rect, caption(extra.text));
+            c.boxes.append({name, box});
             tabChain.append(box);
             w = box;
         } else {

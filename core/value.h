@@ -10,6 +10,7 @@ namespace unitavo {
 
 // How a constant of a units table is held. Whole numbers held as integers give the same products
 // as their doubles; they differ only with the empty value, where the product is the integer 0.
+// The two integer widths compute alike; each table keeps the width its constant is given with.
 enum class Holding { Double, Int16, Int32 };
 
 // A constant of a units table: a double, a whole number held as an integer, or a quotient of two
@@ -18,6 +19,7 @@ struct Constant {
     double numerator = 1.0;
     double denominator = 1.0;
     Holding holding = Holding::Double;
+    std::int32_t integer = 0; // the constant itself when held as an integer
 
     constexpr double value() const { return numerator / denominator; }
     constexpr bool isInteger() const { return holding != Holding::Double; }
@@ -29,11 +31,11 @@ constexpr Constant real(double k)
 }
 constexpr Constant int16(std::int16_t k)
 {
-    return {double(k), 1.0, Holding::Int16};
+    return {double(k), 1.0, Holding::Int16, k};
 }
 constexpr Constant int32(std::int32_t k)
 {
-    return {double(k), 1.0, Holding::Int32};
+    return {double(k), 1.0, Holding::Int32, k};
 }
 constexpr Constant quotient(double numerator, double denominator)
 {
@@ -61,12 +63,13 @@ public:
     Value() = default;
     static Value fromText(QString text);
     static Value fromDouble(double number);
-    static Value fromInteger(std::int64_t number);
+    static Value fromInteger(std::int32_t number);
 
     Kind kind() const { return m_kind; }
     bool isEmpty() const { return m_kind == Kind::Empty; }
     const QString &text() const { return m_text; }
-    double number() const { return m_number; } // Integer and Double; 0 for Empty
+    // Integer and Double; 0 for Empty
+    double number() const { return m_kind == Kind::Integer ? double(m_integer) : m_number; }
 
     Fallible<Value> apply(const Step &step, const QLocale &locale) const;
     Fallible<QString> toText(const QLocale &locale) const;
@@ -76,7 +79,8 @@ public:
 private:
     Kind m_kind = Kind::Empty;
     QString m_text;
-    double m_number = 0.0;
+    double m_number = 0.0; // Double
+    std::int32_t m_integer = 0; // Integer
 };
 
 } // namespace unitavo

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QString>
+#include <utility>
 #include <variant>
 
 namespace unitavo {
@@ -10,9 +10,6 @@ enum class Failure {
     NotANumber, // the text typed denotes no number
     OutOfRange, // a number beyond the double range (typed, or reached by a step)
 };
-
-// The Italian sentence shown to the user for a failure.
-QString failureMessage(Failure failure);
 
 // A value or the failure that prevented it. Failures travel as values, never as exceptions.
 template <typename T> class Fallible {

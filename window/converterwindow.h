@@ -20,7 +20,7 @@ public:
 
     // Shows the window, loading its controls first when it is not open, and brings it to the front.
     void present();
-    // Runs one conversion from the current input and selections (btn_Calcola_Click).
+    // Runs one conversion from the current input and selections, as a click on "Calcola" does.
     void calcola();
 
     const Quantity &quantity() const { return m_quantity; }

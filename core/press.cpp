@@ -3,16 +3,10 @@
 #include "numbertext.h"
 
 #include <cmath>
-#include <cstring>
 
 namespace unitavo {
 
 namespace {
-
-bool sameBox(const char *a, const char *b)
-{
-    return std::strcmp(a, b) == 0;
-}
 
 // Source phase. Returns false when the press ends here (a failure, or a hook that halted it).
 bool enter(const Quantity &quantity, const UnitRow &row, PressContext &press, Value &pivot)
@@ -78,10 +72,10 @@ Fallible<QString> leave(
 
 } // namespace
 
-std::optional<QString> PressOutcome::written(const char *box) const
+std::optional<QString> PressOutcome::written(BoxName box) const
 {
     for (auto it = writes.crbegin(); it != writes.crend(); ++it) {
-        if (sameBox(it->box, box))
+        if (it->box == box)
             return it->text;
     }
     return std::nullopt;
@@ -93,18 +87,18 @@ PressContext::PressContext(const PressInput &input)
     outcome.heldPivot = input.heldPivot;
 }
 
-QString PressContext::text(const char *box) const
+QString PressContext::text(BoxName box) const
 {
     if (const auto w = outcome.written(box))
         return *w;
     for (const BoxText &t : m_input.texts) {
-        if (sameBox(t.box, box))
+        if (t.box == box)
             return t.text;
     }
     return QString();
 }
 
-void PressContext::write(const char *box, QString text)
+void PressContext::write(BoxName box, QString text)
 {
     outcome.writes.append(BoxText{box, std::move(text)});
 }

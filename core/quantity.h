@@ -2,8 +2,10 @@
 
 #include "value.h"
 
+#include <QLatin1String>
 #include <array>
 #include <span>
+#include <string_view>
 
 namespace unitavo {
 
@@ -174,8 +176,28 @@ struct Layout {
     Rect calcola;
 };
 
-inline constexpr const char *kInputBox = "txt_conv";
-inline constexpr const char *kResultBox = "txt_sol";
+// The object name of a text box that a press reads or writes. Two names are the same box when
+// they are spelled alike, wherever their characters are stored.
+class BoxName {
+public:
+    constexpr BoxName() = default; // the empty name, of no box
+    constexpr explicit BoxName(const char *name)
+        : m_name(name)
+    { }
+
+    constexpr const char *name() const { return m_name; }
+    QLatin1String latin1() const { return QLatin1String(m_name); }
+    constexpr bool operator==(const BoxName &other) const
+    {
+        return std::string_view(m_name) == std::string_view(other.m_name);
+    }
+
+private:
+    const char *m_name = "";
+};
+
+inline constexpr BoxName kInputBox{"txt_conv"};
+inline constexpr BoxName kResultBox{"txt_sol"};
 inline constexpr const char *kCalcola = "btn_Calcola";
 
 // Everything that makes one converter window: names, units table, pivot kind, layout and what the

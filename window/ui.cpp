@@ -1,5 +1,7 @@
 #include "ui.h"
 
+#include "messages.h"
+
 #include <QMessageBox>
 #include <cmath>
 

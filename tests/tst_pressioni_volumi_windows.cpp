@@ -1,8 +1,8 @@
 // The pressures and volumes windows as the user sees them: geometry, captions, the superscript
 // labels, the tab chain and a press through the widgets.
-#include "converter/converterwindow.h"
-#include "quantities/catalogue.h"
-#include "testsupport.h"
+#include "catalogue.h"
+#include "converterwindow.h"
+#include "windowsupport.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -65,7 +65,7 @@ void addWindows()
 
 } // namespace
 
-class TestQuantityWindowsB : public QObject {
+class TestPressioniVolumiWindows : public QObject {
     Q_OBJECT
 
     // The windows go by their names without "frm_" here.
@@ -338,5 +338,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestQuantityWindowsB)
-#include "tst_quantity_windows_b.moc"
+QTEST_MAIN(TestPressioniVolumiWindows)
+#include "tst_pressioni_volumi_windows.moc"

@@ -1,8 +1,8 @@
 // The area, density and acceleration windows driven through their widgets.
-#include "converter/converterwindow.h"
-#include "converter/ui.h"
-#include "quantities/catalogue.h"
-#include "testsupport.h"
+#include "catalogue.h"
+#include "converterwindow.h"
+#include "ui.h"
+#include "windowsupport.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -32,7 +32,7 @@ void windows()
 
 } // namespace
 
-class TestQuantityWindowsC : public QObject {
+class TestSuperficiMassavolumicaAccelerazioniWindows : public QObject {
     Q_OBJECT
 
 private slots:
@@ -51,7 +51,7 @@ private slots:
     void press();
 };
 
-void TestQuantityWindowsC::layout()
+void TestSuperficiMassavolumicaAccelerazioniWindows::layout()
 {
     QFETCH(QByteArray, window);
     struct Expected {
@@ -114,7 +114,7 @@ void TestQuantityWindowsC::layout()
 
 // Every caption fits its button, every button its frame, and each row stands at its height in
 // both frames.
-void TestQuantityWindowsC::captionsAreVisible()
+void TestSuperficiMassavolumicaAccelerazioniWindows::captionsAreVisible()
 {
     QFETCH(QByteArray, window);
     const Quantity &q = quantityNamed(window);
@@ -132,7 +132,7 @@ void TestQuantityWindowsC::captionsAreVisible()
 }
 
 // Tab goes through the sources top to bottom, the input, the targets, Calcola and the result.
-void TestQuantityWindowsC::tabChain()
+void TestSuperficiMassavolumicaAccelerazioniWindows::tabChain()
 {
     QFETCH(QByteArray, window);
     const Quantity &q = quantityNamed(window);
@@ -150,7 +150,7 @@ void TestQuantityWindowsC::tabChain()
     QCOMPARE(focusChain(*w, top->objectName()), tabOrder(sources, targets));
 }
 
-void TestQuantityWindowsC::superscripts_data()
+void TestSuperficiMassavolumicaAccelerazioniWindows::superscripts_data()
 {
     QTest::addColumn<QByteArray>("window");
     QTest::addColumn<QString>("label");
@@ -196,7 +196,7 @@ void TestQuantityWindowsC::superscripts_data()
 }
 
 // Each superscript stands in its frame on its row's line, right where the caption text ends.
-void TestQuantityWindowsC::superscripts()
+void TestSuperficiMassavolumicaAccelerazioniWindows::superscripts()
 {
     QFETCH(QByteArray, window);
     QFETCH(QString, label);
@@ -214,7 +214,7 @@ void TestQuantityWindowsC::superscripts()
 
 // In each window under Italian settings: a press with only the target selected (the empty
 // pivot), a conversion, then a failing press that leaves the result as it was.
-void TestQuantityWindowsC::press_data()
+void TestSuperficiMassavolumicaAccelerazioniWindows::press_data()
 {
     QTest::addColumn<QByteArray>("window");
     QTest::addColumn<QString>("source");
@@ -236,7 +236,7 @@ void TestQuantityWindowsC::press_data()
     add("g to m/sec2", accelerations, "g", "ms2", "1", "0", "9,80664999978774");
 }
 
-void TestQuantityWindowsC::press()
+void TestSuperficiMassavolumicaAccelerazioniWindows::press()
 {
     QFETCH(QByteArray, window);
     QFETCH(QString, source);
@@ -273,5 +273,5 @@ void TestQuantityWindowsC::press()
     QVERIFY(w->isVisible());
 }
 
-QTEST_MAIN(TestQuantityWindowsC)
-#include "tst_quantity_windows_c.moc"
+QTEST_MAIN(TestSuperficiMassavolumicaAccelerazioniWindows)
+#include "tst_superfici_massavolumica_accelerazioni_windows.moc"

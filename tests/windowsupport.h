@@ -1,0 +1,127 @@
+// SPDX-FileCopyrightText: The Unitavo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// Helpers shared by the window tests: finding and checking the controls of a converter window, and
+// capturing failure reports instead of showing a dialog. The press helpers come with them.
+
+#include "converterwindow.h"
+#include "presssupport.h"
+#include "ui.h"
+
+#include <QLabel>
+#include <QList>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOption>
+#include <QTest>
+#include <memory>
+
+namespace unitavo::test {
+
+// A converter window of q, shown.
+inline std::unique_ptr<ConverterWindow> open(const Quantity &q)
+{
+    auto w = std::make_unique<ConverterWindow>(q);
+    w->present();
+    return w;
+}
+
+// The one control of that name in the window; stops the test run when there is none or more.
+template <typename T = QWidget> T *child(const QWidget *window, const QString &name)
+{
+    const QList<T *> found = window->findChildren<T *>(name);
+    if (found.size() != 1)
+        qFatal("%d controls named %s", int(found.size()), qPrintable(name));
+    return found.first();
+}
+template <typename T = QWidget> T *child(const QWidget &window, const QString &name)
+{
+    return child<T>(&window, name);
+}
+template <typename T = QWidget> T *child(const QWidget &window, BoxName name)
+{
+    return child<T>(&window, name.latin1());
+}
+
+// The names of the controls that take focus, in the order of the window's focus chain (the order
+// Tab follows), from the named one.
+inline QStringList focusChain(const QWidget &window, const QString &first)
+{
+    QStringList names;
+    QWidget *start = child(window, first);
+    QWidget *w = start;
+    do {
+        if (w->focusPolicy() != Qt::NoFocus)
+            names << w->objectName();
+        w = w->nextInFocusChain();
+    } while (w != start && names.size() < 200);
+    return names;
+}
+
+// The tab order of a converter window: sources, the input, targets, Calcola, the result.
+inline QStringList tabOrder(const QStringList &sources, const QStringList &targets)
+{
+    return sources + QStringList{kInputBox.latin1()} + targets
+        + QStringList{QString::fromLatin1(kCalcola), kResultBox.latin1()};
+}
+
+// Empty when the radio button shows its whole caption and stays inside its frame; otherwise its
+// name with its width, the width its caption needs and the room its frame leaves.
+inline QString captionCut(const QRadioButton *b)
+{
+    const int room = b->parentWidget()->width() - b->x();
+    if (b->width() >= b->sizeHint().width() && b->width() <= room)
+        return {};
+    return QStringLiteral("%1 %2/%3/%4")
+        .arg(b->objectName())
+        .arg(b->width())
+        .arg(b->sizeHint().width())
+        .arg(room);
+}
+
+// Where the text of a radio button's caption ends, in its parent's coordinates: after the
+// indicator and the gap the style puts between indicator and label.
+inline int captionEnd(const QRadioButton *button)
+{
+    QStyleOption option;
+    option.initFrom(button);
+    const QStyle *style = button->style();
+    const int indicator = style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, &option, button);
+    const int spacing = style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, &option, button);
+    return button->x() + indicator + spacing
+        + button->fontMetrics().horizontalAdvance(button->text());
+}
+
+// A superscript label beside its button's caption: in the same frame, on the same line, right
+// where the caption text ends, inside the frame and in a smaller font.
+inline void verifyBesideCaption(const QLabel *l, const QRadioButton *b)
+{
+    QCOMPARE(l->parentWidget(), b->parentWidget());
+    QCOMPARE(l->y(), b->y());
+    const int end = captionEnd(b);
+    QVERIFY2(l->x() >= end && l->x() <= end + 2,
+        qPrintable(QStringLiteral("label at %1, caption ends at %2").arg(l->x()).arg(end)));
+    QVERIFY(l->geometry().right() < l->parentWidget()->width());
+    QVERIFY(l->font().pixelSize() < b->font().pixelSize());
+}
+
+// Collects failure reports for as long as it lives.
+class FailureCapture {
+public:
+    FailureCapture()
+    {
+        setFailureReporter([this](QWidget *window, Failure f) {
+            windows.append(window);
+            failures.append(f);
+        });
+    }
+    ~FailureCapture() { setFailureReporter({}); }
+    FailureCapture(const FailureCapture &) = delete;
+    FailureCapture &operator=(const FailureCapture &) = delete;
+
+    QList<QWidget *> windows;
+    QList<Failure> failures;
+};
+
+} // namespace unitavo::test
