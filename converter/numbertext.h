@@ -28,9 +28,12 @@ QString decimalSeparator(QStringView own);
 
 // Reads a plain decimal number: optional sign ("-", U+2212 or "+"), ASCII digits with at most one
 // decimal separator, an optional exponent ("E" or "e", optional sign, digits); blanks around it
-// are ignored. Everything else, the grouping separator among it, makes the text no number, as do
-// currency signs, parentheses, hexadecimal and the words inf/nan. A number too small for a double
-// reads as 0; one too large is OutOfRange.
+// are ignored. Everything else makes the text no number: currency signs, parentheses,
+// hexadecimal, the words inf/nan, and the grouping separator, which is never looked at. A
+// grouping separator that is a blank (U+00A0 or U+202F, as in French and Swedish) is thus ignored
+// around the number and refused inside it; one that settings make equal to the decimal separator
+// reads as the decimal separator. A number too small for a double reads as 0; one too large is
+// OutOfRange.
 Fallible<double> textToNumber(const QString &text, const QLocale &locale);
 Fallible<double> textToNumber(QStringView text, QStringView decimal);
 

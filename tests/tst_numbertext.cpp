@@ -105,6 +105,8 @@ void TestNumberText::textToNumber_data()
     QTest::newRow("it underflow reads as zero") << italian << "-2,5e-999" << 0.0;
     QTest::newRow("it unicode minus") << italian << QString::fromUtf8("−1,5") << -1.5;
     QTest::newRow("it underflow, unicode minus") << italian << QString::fromUtf8("−1E-400") << 0.0;
+    QTest::newRow("fr grouping blank around")
+        << QLocale(QLocale::French, QLocale::France) << QString::fromUtf8("1,5\u202f") << 1.5;
     QTest::newRow("it unicode minus in the exponent")
         << italian << QString::fromUtf8("2,5E−3") << 0.0025;
     QTest::newRow("en underflow, no-break space")
@@ -152,6 +154,10 @@ void TestNumberText::refused_data()
     QTest::newRow("en 1,5") << english << "1,5" << nan;
     QTest::newRow("en 1,000") << english << "1,000" << nan;
     QTest::newRow("it 1.5E3") << italian << "1.5E3" << nan;
+    QTest::newRow("fr grouping blank inside")
+        << QLocale(QLocale::French, QLocale::France) << QString::fromUtf8("1\u202f500") << nan;
+    QTest::newRow("de_CH grouping quote")
+        << QLocale(QLocale::German, QLocale::Switzerland) << QString::fromUtf8("1\u2019500") << nan;
 }
 
 void TestNumberText::refused()
