@@ -13,13 +13,22 @@ using namespace unitavo;
 
 const QLocale italian(QLocale::Italian, QLocale::Italy);
 const QLocale english(QLocale::English, QLocale::UnitedStates);
+// Settings whose own number system writes U+2212 and "×10^": number text is the same all the same.
+const QLocale swedish(QLocale::Swedish, QLocale::Sweden);
 
 const QLocale &localeNamed(const char *name)
 {
-    return name[0] == 'i' ? italian : english;
+    switch (name[0]) {
+    case 'i':
+        return italian;
+    case 's':
+        return swedish;
+    default:
+        return english;
+    }
 }
 
-// Typed numbers: a plain one, a long fraction, an exponent.
+// Typed numbers: a plain one, a long fraction, an exponent; zero, which takes the general way.
 void textToNumberCase(benchmark::State &state, const char *localeName, const char *typed)
 {
     const QLocale &locale = localeNamed(localeName);
@@ -51,12 +60,15 @@ BENCHMARK_CAPTURE(textToNumberCase, it_IT_exponent, "it_IT", "1,5E-05");
 BENCHMARK_CAPTURE(textToNumberCase, en_US_plain, "en_US", "12.5");
 BENCHMARK_CAPTURE(textToNumberCase, en_US_long, "en_US", "0.986923266716013");
 BENCHMARK_CAPTURE(textToNumberCase, en_US_exponent, "en_US", "1.5E-05");
+BENCHMARK_CAPTURE(textToNumberCase, it_IT_zero, "it_IT", "0");
+BENCHMARK_CAPTURE(textToNumberCase, sv_SE_exponent, "sv_SE", "-1,5e-05");
 BENCHMARK_CAPTURE(numberToTextCase, it_IT_plain, "it_IT", 12.5);
 BENCHMARK_CAPTURE(numberToTextCase, it_IT_long, "it_IT", 0.986923266716013);
 BENCHMARK_CAPTURE(numberToTextCase, it_IT_exponent, "it_IT", 1.5e-05);
 BENCHMARK_CAPTURE(numberToTextCase, en_US_plain, "en_US", 12.5);
 BENCHMARK_CAPTURE(numberToTextCase, en_US_long, "en_US", 0.986923266716013);
 BENCHMARK_CAPTURE(numberToTextCase, en_US_exponent, "en_US", 1.5e-05);
+BENCHMARK_CAPTURE(numberToTextCase, sv_SE_exponent, "sv_SE", -1.5e-05);
 
 // One representative press of a quantity, under Italian settings, input 12,5.
 void pressCase(benchmark::State &state, const Quantity *quantity)

@@ -1,118 +1,165 @@
 #include "numbertext.h"
 
-#include <QRegularExpression>
+#include <QVarLengthArray>
 #include <charconv>
 #include <cmath>
-#include <optional>
+#include <system_error>
 
 namespace unitavo {
 
 namespace {
 
-QLocale strictCopy(const QLocale &locale)
+constexpr char16_t kUnicodeMinus = u'\u2212';
+
+bool isAsciiDigit(QChar c)
 {
-    QLocale strict = locale;
-    strict.setNumberOptions(QLocale::RejectGroupSeparator | QLocale::OmitGroupSeparator);
-    return strict;
+    return c >= u'0' && c <= u'9';
 }
 
-// The text as QLocale reads it: any Unicode blank around it dropped, the minus sign U+2212 taken
-// for "-".
-QString normalized(const QString &text)
+// A separator that could be read as a part of the number or of the blanks around it.
+bool takenForNumber(QStringView separator)
 {
-    QString t = text.trimmed();
-    t.replace(QChar(0x2212), QLatin1Char('-'));
-    return t;
+    if (separator.isEmpty())
+        return true;
+    for (const QChar c : separator) {
+        if (isAsciiDigit(c) || c.isSpace() || c == u'-' || c == u'+' || c == kUnicodeMinus
+            || c == u'e' || c == u'E')
+            return true;
+    }
+    return false;
 }
 
-// QLocale refuses a well-formed number whose value underflows (1E-400); it is the nearest double,
-// zero, all the same. This tells such a text from one that is no number at all.
-bool isWellFormed(const QString &text, const QLocale &locale)
+QStringView usableSeparator(QStringView own)
 {
-    const QString decimal = QRegularExpression::escape(locale.decimalPoint());
-    const QString pattern
-        = QStringLiteral("^[-+]?([0-9]+(%1[0-9]*)?|%1[0-9]+)([eE][-+]?[0-9]+)?$").arg(decimal);
-    return QRegularExpression(pattern).match(normalized(text)).hasMatch();
+    return takenForNumber(own) ? QStringView(u".") : own;
 }
 
-// The usual typed number, read without QLocale's general parser, which costs about a microsecond
-// for fifteen digits: ASCII digits with at most one decimal separator, an optional sign and
-// exponent, no blanks, in a locale that writes "-", "+", "E" and ASCII digits. Answers only when
-// the value is a normal double; blanks, zero, denormals, overflow and every other form are left to
-// QLocale, so that both ways always agree.
-std::optional<double> readPlainNumber(const QString &text, const QLocale &locale)
-{
-    constexpr qsizetype longest = 64;
-    const qsizetype n = text.size();
-    if (n == 0 || n > longest)
-        return std::nullopt;
-    const QString decimal = locale.decimalPoint();
-    if (decimal.size() != 1)
-        return std::nullopt;
-    const char16_t separator = decimal.front().unicode();
+// A number in the form std::from_chars and the C locale read: "-", digits, ".", "e". Typed
+// numbers fit in the inline buffer; longer ones go to the heap.
+using CForm = QVarLengthArray<char, 64>;
 
-    const char16_t *s = reinterpret_cast<const char16_t *>(text.constData());
-    char ascii[longest];
-    int length = 0;
+// Puts the text, blanks around it dropped, into C form when it is a plain decimal number with
+// this decimal separator; returns false when it is not.
+bool toCForm(QStringView text, QStringView decimal, CForm &out)
+{
+    const QStringView body = text.trimmed();
+    const qsizetype n = body.size();
     qsizetype i = 0;
+    // std::from_chars takes a plus sign in the exponent only; before the number it means nothing.
+    const auto sign = [&](bool keepPlus) {
+        if (i < n && (body[i] == u'-' || body[i] == kUnicodeMinus)) {
+            out.append('-');
+            ++i;
+        } else if (i < n && body[i] == u'+') {
+            if (keepPlus)
+                out.append('+');
+            ++i;
+        }
+    };
     const auto digits = [&] {
         const qsizetype start = i;
-        while (i < n && s[i] >= u'0' && s[i] <= u'9')
-            ascii[length++] = char(s[i++]);
+        for (; i < n && isAsciiDigit(body[i]); ++i)
+            out.append(char(body[i].unicode()));
         return i - start;
     };
-    if (s[i] == u'-')
-        ascii[length++] = char(s[i++]);
-    else if (s[i] == u'+')
-        ++i; // std::from_chars takes no plus sign before the number
+
+    sign(false);
     qsizetype mantissa = digits();
-    if (i < n && s[i] == separator) {
-        ascii[length++] = '.';
-        ++i;
+    if (body.sliced(i).startsWith(decimal)) {
+        out.append('.');
+        i += decimal.size();
         mantissa += digits();
     }
     if (mantissa == 0)
-        return std::nullopt;
-    if (i < n && (s[i] == u'e' || s[i] == u'E')) {
-        ascii[length++] = 'e';
+        return false;
+    if (i < n && (body[i] == u'e' || body[i] == u'E')) {
+        out.append('e');
         ++i;
-        if (i < n && (s[i] == u'-' || s[i] == u'+'))
-            ascii[length++] = char(s[i++]);
+        sign(true);
         if (digits() == 0)
-            return std::nullopt;
+            return false;
     }
-    if (i != n)
-        return std::nullopt;
-    if (locale.negativeSign() != u"-" || locale.positiveSign() != u"+"
-        || locale.exponential() != u"E" || locale.zeroDigit() != u"0")
-        return std::nullopt;
+    return i == n;
+}
 
+// std::from_chars, which is quick, for a number whose value is a normal double; nothing for
+// zero, denormals and numbers beyond the double range.
+std::optional<double> fastValue(const CForm &c)
+{
     double value = 0.0;
-    const auto [end, error] = std::from_chars(ascii, ascii + length, value);
-    if (error != std::errc() || end != ascii + length || !std::isnormal(value))
+    const auto [end, error] = std::from_chars(c.begin(), c.end(), value);
+    if (error != std::errc() || end != c.end() || !std::isnormal(value))
         return std::nullopt;
     return value;
 }
 
-} // namespace
-
-Fallible<double> textToNumber(const QString &text, const QLocale &locale)
+// Qt's own reading in the C locale, for every number. Qt refuses a number beyond the double
+// range, giving infinity for one too large and 0 for one too small (1E-400), which reads as 0,
+// the nearest double. A 0 is taken only when std::from_chars also finds the number out of range,
+// so that no other refusal can ever turn into a zero.
+Fallible<double> generalValue(const CForm &c)
 {
-    if (const std::optional<double> plain = readPlainNumber(text, locale))
-        return *plain;
     bool ok = false;
-    const double value = strictCopy(locale).toDouble(text, &ok);
-    if (ok)
-        return std::isfinite(value) ? Fallible<double>(value)
-                                    : Fallible<double>(Failure::NotANumber);
+    const double value = QLocale::c().toDouble(QString::fromLatin1(c.data(), c.size()), &ok);
+    if (ok && std::isfinite(value))
+        return value;
     if (std::isinf(value))
         return Failure::OutOfRange;
-    if (isWellFormed(text, locale))
-        return normalized(text).startsWith(QLatin1Char('-')) ? -0.0 : 0.0;
+    double ignored = 0.0;
+    const auto [end, error] = std::from_chars(c.begin(), c.end(), ignored);
+    if (value == 0.0 && error == std::errc::result_out_of_range && end == c.end())
+        return c.front() == '-' ? -0.0 : 0.0;
     return Failure::NotANumber;
 }
 
-QString numberToText(double value, const QLocale &locale)
+} // namespace
+
+QString decimalSeparator(QStringView own)
+{
+    return usableSeparator(own).toString();
+}
+
+QString decimalSeparator(const QLocale &locale)
+{
+    return decimalSeparator(locale.decimalPoint());
+}
+
+namespace numbertext {
+
+std::optional<double> readFast(QStringView text, QStringView separator)
+{
+    CForm c;
+    if (!toCForm(text, usableSeparator(separator), c))
+        return std::nullopt;
+    return fastValue(c);
+}
+
+Fallible<double> readGeneral(QStringView text, QStringView separator)
+{
+    CForm c;
+    if (!toCForm(text, usableSeparator(separator), c))
+        return Failure::NotANumber;
+    return generalValue(c);
+}
+
+} // namespace numbertext
+
+Fallible<double> textToNumber(QStringView text, QStringView separator)
+{
+    CForm c;
+    if (!toCForm(text, usableSeparator(separator), c))
+        return Failure::NotANumber;
+    if (const std::optional<double> value = fastValue(c))
+        return *value;
+    return generalValue(c);
+}
+
+Fallible<double> textToNumber(const QString &text, const QLocale &locale)
+{
+    return textToNumber(QStringView(text), locale.decimalPoint());
+}
+
+QString numberToText(double value, QStringView separator)
 {
     // Rounded to 15 digits, the largest doubles would read 1.79769313486232E+308, beyond the
     // double range: they are written as the largest 15-digit number that reads back.
@@ -121,7 +168,20 @@ QString numberToText(double value, const QLocale &locale)
         value = 0.0; // drops the sign of negative zero
     else if (std::fabs(value) > largest15)
         value = std::copysign(largest15, value);
-    return strictCopy(locale).toString(value, 'G', 15);
+    // QString::number writes in the C locale: "-", ASCII digits, ".", "E+15", no grouping.
+    QString text = QString::number(value, 'G', 15);
+    const QStringView decimal = usableSeparator(separator);
+    if (decimal != u".") {
+        const qsizetype point = text.indexOf(u'.');
+        if (point >= 0)
+            text.replace(point, 1, decimal.data(), decimal.size());
+    }
+    return text;
+}
+
+QString numberToText(double value, const QLocale &locale)
+{
+    return numberToText(value, locale.decimalPoint());
 }
 
 } // namespace unitavo

@@ -1,8 +1,11 @@
 // Number text under arbitrary input: textToNumber and numberToText never crash, a number's own
-// text reads back to the same text, and the forms that are no number stay refused.
+// text reads back to the same text, the forms that are no number stay refused, and the quick
+// reading gives, bit for bit, what the general one gives.
 //
-// Input: the first byte chooses the locale (bit 0: Italian) and the mode (bit 1: the next eight
-// bytes are a double to write; otherwise the rest is UTF-8 text to read).
+// Input: the first byte chooses the mode (bit 1: the next eight bytes are a double to write;
+// otherwise the rest is UTF-8 text to read) and the locale (bit 0 and bits 2-3: English, Italian,
+// then six whose own number systems differ from number text in separators, signs, exponent or
+// digits).
 #include "fuzzcheck.h"
 #include "numbertext.h"
 #include "value.h"
@@ -11,6 +14,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <optional>
 
 using namespace unitavo;
 using namespace unitavo::fuzz;
@@ -83,12 +87,31 @@ void writeDouble(double x, const QLocale &locale)
         check(error <= allowed, "a number's text reads back within 15 significant digits",
             [&] { return where() + QStringLiteral(", read back as %1").arg(*back, 0, 'g', 17); });
     }
-    const QString other = numberToText(x, otherLocale(locale));
-    check(other == swapSeparators(text), "the two locales write the same digits", [&] {
-        return where()
-            + QStringLiteral(", and under %1 %2")
-                  .arg(localeName(otherLocale(locale)), spelled(other));
-    });
+    const QLocale otherOne = otherLocale(locale);
+    const QString other = numberToText(x, otherOne);
+    check(
+        other == swapSeparators(text, locale, otherOne), "two locales write the same digits", [&] {
+            return where()
+                + QStringLiteral(", and under %1 %2").arg(localeName(otherOne), spelled(other));
+        });
+}
+
+// Where the quick reading answers, the general one gives the same double, bit for bit, and so
+// does textToNumber.
+void compareReadings(const QString &text, const QLocale &locale)
+{
+    const QString separator = locale.decimalPoint();
+    const std::optional<double> fast = numbertext::readFast(text, separator);
+    if (!fast)
+        return;
+    const Fallible<double> general = numbertext::readGeneral(text, separator);
+    const Fallible<double> whole = textToNumber(text, locale);
+    check(general && bitsOf(*general) == bitsOf(*fast) && whole && bitsOf(*whole) == bitsOf(*fast),
+        "the quick reading gives what the general one gives", [&] {
+            return QStringLiteral("%1 under %2: quick %3, general %4, textToNumber %5")
+                .arg(spelled(text), localeName(locale), QString::number(*fast, 'g', 17),
+                    describeOutcome(general), describeOutcome(whole));
+        });
 }
 
 void readText(const QString &text, const QLocale &locale)
@@ -112,20 +135,38 @@ void readText(const QString &text, const QLocale &locale)
             "a plain decimal number is read, or refused as out of range", where);
     }
 
-    if (text.contains(locale.groupSeparator()) || looksNonFinite(text)
+    // The grouping separator may be a blank (U+00A0, U+202F), which is ignored around the number.
+    if (text.trimmed().contains(locale.groupSeparator()) || looksNonFinite(text)
         || text.contains(QStringLiteral("0x"), Qt::CaseInsensitive)) {
         check(!r && r.failure() == Failure::NotANumber,
             "grouping separators, infinity, NaN and hexadecimal are refused", where);
     }
 
-    // The same keys under the other locale: point and comma trade roles, nothing else changes.
+    // The same keys under another locale: the decimal separators trade roles, nothing else
+    // changes.
     const QLocale other = otherLocale(locale);
-    const Fallible<double> swapped = textToNumber(swapSeparators(text), other);
-    check(sameOutcome(r, swapped), "the locale changes only the separators", [&] {
+    const QString otherText = swapSeparators(text, locale, other);
+    const Fallible<double> swapped = textToNumber(otherText, other);
+    check(sameOutcome(r, swapped), "the locale changes only the decimal separator", [&] {
         return where()
             + QStringLiteral("; %1 under %2 reads as %3")
-                  .arg(spelled(swapSeparators(text)), localeName(other), describeOutcome(swapped));
+                  .arg(spelled(otherText), localeName(other), describeOutcome(swapped));
     });
+
+    compareReadings(text, locale);
+}
+
+const QLocale &localeOf(std::uint8_t selector)
+{
+    static const QLocale locales[] = {
+        english(), italian(), QLocale(QLocale::Swedish, QLocale::Sweden), // U+2212, "×10^"
+        QLocale(QLocale::Arabic, QLocale::Egypt), // U+066B, Arabic-Indic digits
+        QLocale(QLocale::French, QLocale::France), // groups with U+202F
+        QLocale(QLocale::German, QLocale::Switzerland), // groups with U+2019, decimal point
+        QLocale(QLocale::Ukrainian, QLocale::Ukraine), // Cyrillic exponent letter
+        QLocale(QLocale::Hebrew, QLocale::Israel), // U+200E before the sign
+    };
+    return locales[(selector & 1) | ((selector >> 1) & 6)];
 }
 
 } // namespace
@@ -134,7 +175,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     if (size == 0)
         return 0;
-    const QLocale &locale = (data[0] & 1) ? italian() : english();
+    const QLocale &locale = localeOf(data[0]);
     if (data[0] & 2) {
         if (size < 1 + sizeof(double))
             return 0;

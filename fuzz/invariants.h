@@ -34,24 +34,39 @@ inline QString localeName(const QLocale &locale)
     return locale.name();
 }
 
-// The locale whose decimal separator is this one's grouping separator.
+// A locale with another decimal separator: English for one whose separator is not the point,
+// Italian for one whose separator is. Italian and English are each other's other locale.
 inline QLocale otherLocale(const QLocale &locale)
 {
-    return locale.language() == QLocale::Italian ? QLocale(QLocale::English, QLocale::UnitedStates)
-                                                 : QLocale(QLocale::Italian, QLocale::Italy);
+    return locale.decimalPoint() != QStringLiteral(".")
+        ? QLocale(QLocale::English, QLocale::UnitedStates)
+        : QLocale(QLocale::Italian, QLocale::Italy);
+}
+
+// The text with the characters a and b trading places.
+inline QString swapSeparators(const QString &text, QChar a, QChar b)
+{
+    QString out = text;
+    for (QChar &c : out) {
+        if (c == a)
+            c = b;
+        else if (c == b)
+            c = a;
+    }
+    return out;
 }
 
 // The same text as typed under the other locale: point and comma trade places.
 inline QString swapSeparators(const QString &text)
 {
-    QString out = text;
-    for (QChar &c : out) {
-        if (c == u'.')
-            c = u',';
-        else if (c == u',')
-            c = u'.';
-    }
-    return out;
+    return swapSeparators(text, u'.', u',');
+}
+
+// The same text as typed under `to` instead of `from` (locales whose decimal separators are single
+// characters, as all of Qt's are): the two decimal separators trade places.
+inline QString swapSeparators(const QString &text, const QLocale &from, const QLocale &to)
+{
+    return swapSeparators(text, from.decimalPoint().front(), to.decimalPoint().front());
 }
 
 // Words and signs of non-finite numbers: none of them may appear in a number's text.
@@ -64,17 +79,19 @@ inline bool looksNonFinite(const QString &text)
     return false;
 }
 
-// The text is exactly what numberToText writes for the number it denotes: at most 15 significant
-// digits, the locale's decimal separator, no trailing zeros, no grouping, "E+15"-style exponents.
-// Returns an explanation when it is not, an empty string when it is.
+// The text is exactly what numberToText writes for the number it denotes: ASCII digits, at most
+// 15 significant ones, "-" for negatives, the locale's decimal separator, no trailing zeros, no
+// grouping, "E+15"-style exponents. Returns an explanation when it is not, an empty string when
+// it is.
 inline QString numberTextProblem(const QString &text, const QLocale &locale)
 {
-    static const QRegularExpression shapeIt(
-        QStringLiteral("^-?[0-9](?:[0-9]*)(?:,[0-9]*[1-9])?(?:E[-+][0-9]{2,3})?$"));
-    static const QRegularExpression shapeEn(
+    // The shape under a decimal point; the locale's separator and the point trade places first.
+    static const QRegularExpression shape(
         QStringLiteral("^-?[0-9](?:[0-9]*)(?:\\.[0-9]*[1-9])?(?:E[-+][0-9]{2,3})?$"));
-    const bool italian = locale.decimalPoint() == QStringLiteral(",");
-    if (!(italian ? shapeIt : shapeEn).match(text).hasMatch())
+    const QString decimal = locale.decimalPoint();
+    if (decimal.size() != 1)
+        return QStringLiteral("under a locale whose decimal separator is not one character");
+    if (!shape.match(swapSeparators(text, decimal.front(), u'.')).hasMatch())
         return QStringLiteral("not shaped like a number's text");
     const Fallible<double> x = textToNumber(text, locale);
     if (!x)

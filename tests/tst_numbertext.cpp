@@ -3,8 +3,10 @@
 #include "numbertext.h"
 #include "presssupport.h"
 
+#include <QRandomGenerator>
 #include <QTest>
 #include <cmath>
+#include <cstring>
 #include <limits>
 
 using namespace unitavo;
@@ -23,7 +25,59 @@ private slots:
     void roundTrip_data();
     void roundTrip();
     void failureMessagesAreItalian();
+    void everyLocaleReads();
+    void everyLocaleWrites();
+    void everyLocaleReadsBack();
+    void separatorOfTheSettings_data();
+    void separatorOfTheSettings();
+    void fastPath();
 };
+
+namespace {
+
+const QList<QLocale> &allLocales()
+{
+    static const QList<QLocale> locales
+        = QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory);
+    return locales;
+}
+
+// A text with every character beyond printable ASCII spelled \uXXXX, for failure messages.
+QString spelled(const QString &text)
+{
+    QString out = QStringLiteral("\"");
+    for (const QChar c : text) {
+        if (c.unicode() >= 0x20 && c.unicode() < 0x7f)
+            out += c;
+        else
+            out += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+    }
+    return out + QLatin1Char('"');
+}
+
+QString outcome(const Fallible<double> &x)
+{
+    if (x)
+        return QString::number(*x, 'g', 17);
+    return x.failure() == Failure::NotANumber ? QStringLiteral("no number")
+                                              : QStringLiteral("out of range");
+}
+
+QString where(const QLocale &locale)
+{
+    return QStringLiteral("%1 (%2)").arg(locale.name(), QLocale::scriptToString(locale.script()));
+}
+
+// Fails the test with the first problems found, one a line, when there are any.
+void verifyNone(const QStringList &problems)
+{
+    const qsizetype shown = 15;
+    QVERIFY2(problems.isEmpty(),
+        qPrintable(QStringLiteral("%1 problems, the first:\n").arg(problems.size())
+            + problems.mid(0, shown).join(u'\n')));
+}
+
+} // namespace
 
 void TestNumberText::textToNumber_data()
 {
@@ -52,6 +106,10 @@ void TestNumberText::textToNumber_data()
     QTest::newRow("it underflow reads as zero") << italian << "-2,5e-999" << 0.0;
     QTest::newRow("it unicode minus") << italian << QString::fromUtf8("−1,5") << -1.5;
     QTest::newRow("it underflow, unicode minus") << italian << QString::fromUtf8("−1E-400") << 0.0;
+    QTest::newRow("fr grouping blank around")
+        << QLocale(QLocale::French, QLocale::France) << QString::fromUtf8("1,5\u202f") << 1.5;
+    QTest::newRow("it unicode minus in the exponent")
+        << italian << QString::fromUtf8("2,5E−3") << 0.0025;
     QTest::newRow("en underflow, no-break space")
         << english << QString::fromUtf8("\u00a01E-400\u00a0") << 0.0;
 }
@@ -97,6 +155,10 @@ void TestNumberText::refused_data()
     QTest::newRow("en 1,5") << english << "1,5" << nan;
     QTest::newRow("en 1,000") << english << "1,000" << nan;
     QTest::newRow("it 1.5E3") << italian << "1.5E3" << nan;
+    QTest::newRow("fr grouping blank inside")
+        << QLocale(QLocale::French, QLocale::France) << QString::fromUtf8("1\u202f500") << nan;
+    QTest::newRow("de_CH grouping quote")
+        << QLocale(QLocale::German, QLocale::Switzerland) << QString::fromUtf8("1\u2019500") << nan;
 }
 
 void TestNumberText::refused()
@@ -190,6 +252,150 @@ void TestNumberText::failureMessagesAreItalian()
 {
     QVERIFY(failureMessage(Failure::NotANumber).contains(QStringLiteral("non è un numero")));
     QVERIFY(failureMessage(Failure::OutOfRange).contains(QStringLiteral("fuori dall'intervallo")));
+}
+
+// Under every locale Qt knows, the exponent is E or e, digits are ASCII, and the locale gives only
+// the decimal separator.
+void TestNumberText::everyLocaleReads()
+{
+    QVERIFY(allLocales().size() > 100);
+    QStringList problems;
+    const auto expect = [&](const QLocale &l, const QString &text, const Fallible<double> &want) {
+        const Fallible<double> got = unitavo::textToNumber(text, l);
+        const bool same = got.ok() == want.ok()
+            && (got ? std::signbit(*got) == std::signbit(*want) && *got == *want
+                    : got.failure() == want.failure());
+        if (!same)
+            problems << QStringLiteral("%1: %2 reads as %3, not %4")
+                            .arg(where(l), spelled(text), outcome(got), outcome(want));
+    };
+    for (const QLocale &l : allLocales()) {
+        const QString point = l.decimalPoint();
+        expect(l, QStringLiteral("2e3"), 2000.0);
+        expect(l, QStringLiteral("2E3"), 2000.0);
+        expect(l, QStringLiteral("1") + point + QStringLiteral("5e3"), 1500.0);
+        expect(l, QStringLiteral(" -0") + point + QStringLiteral("25E-2 "), -0.0025);
+        expect(l, QString::fromUtf8("−7"), -7.0);
+        expect(l, QStringLiteral("1e-400"), 0.0);
+        expect(l, QStringLiteral("-1e-400"), -0.0);
+        expect(l, QStringLiteral("80e946"), Failure::OutOfRange);
+        expect(l, QStringLiteral("1e309"), Failure::OutOfRange);
+        expect(l, QStringLiteral("abc"), Failure::NotANumber);
+        expect(l, QStringLiteral("1e"), Failure::NotANumber);
+        expect(l, QStringLiteral("1") + point + point + QStringLiteral("5"), Failure::NotANumber);
+        expect(l, QStringLiteral("1") + l.groupSeparator() + QStringLiteral("500"),
+            Failure::NotANumber);
+        expect(l, l.toString(12),
+            l.zeroDigit() == u"0" ? Fallible<double>(12.0) : Fallible<double>(Failure::NotANumber));
+    }
+    verifyNone(problems);
+}
+
+void TestNumberText::everyLocaleWrites()
+{
+    // Doubles and their texts under English settings, where the separator is the point.
+    const struct {
+        double value;
+        const char *text;
+    } samples[] = {
+        {-272.15, "-272.15"},
+        {-5.0, "-5"},
+        {1e20, "1E+20"},
+        {1e-5, "1E-05"},
+        {-2.5e-7, "-2.5E-07"},
+        {0.1, "0.1"},
+        {1500.0, "1500"},
+        {std::numeric_limits<double>::max(), "1.79769313486231E+308"},
+        {std::numeric_limits<double>::min(), "2.2250738585072E-308"},
+    };
+    QStringList problems;
+    for (const QLocale &l : allLocales()) {
+        for (const auto &sample : samples) {
+            const QString want = QString::fromLatin1(sample.text).replace(u'.', l.decimalPoint());
+            const QString got = unitavo::numberToText(sample.value, l);
+            if (got != want)
+                problems << QStringLiteral("%1: %2 is written %3, not %4")
+                                .arg(where(l), QString::number(sample.value, 'g', 17), spelled(got),
+                                    spelled(want));
+        }
+    }
+    verifyNone(problems);
+}
+
+// Every text written under a locale reads back under it as a number whose text is the same.
+void TestNumberText::everyLocaleReadsBack()
+{
+    QRandomGenerator random(20240611);
+    QStringList problems;
+    for (const QLocale &l : allLocales()) {
+        for (int i = 0; i < 40; ++i) {
+            double x = std::ldexp(random.generateDouble() - 0.5, random.bounded(-1070, 1025));
+            if (i % 4 == 0) { // any bit pattern, NaN and infinity left out
+                const quint64 bits = random.generate64();
+                std::memcpy(&x, &bits, sizeof x);
+                if (!std::isfinite(x))
+                    continue;
+            }
+            const QString text = unitavo::numberToText(x, l);
+            const Fallible<double> back = unitavo::textToNumber(text, l);
+            const QString again = back ? unitavo::numberToText(*back, l) : outcome(back);
+            if (again != text)
+                problems << QStringLiteral("%1: %2 is written %3, which reads back as %4")
+                                .arg(where(l), QString::number(x, 'g', 17), spelled(text),
+                                    spelled(again));
+        }
+    }
+    verifyNone(problems);
+}
+
+// Settings may give any decimal separator; one that could be taken for a part of the number or
+// for a blank gives way to the point.
+void TestNumberText::separatorOfTheSettings_data()
+{
+    QTest::addColumn<QString>("own");
+    QTest::addColumn<QString>("used");
+
+    const auto row = [](const char *tag, const char *own, const char *used) {
+        QTest::newRow(tag) << QString::fromUtf8(own) << QString::fromUtf8(used);
+    };
+    row("comma", ",", ",");
+    row("arabic separator", "\u066b", "\u066b");
+    row("two characters", "::", "::");
+    row("empty", "", ".");
+    row("minus", "-", ".");
+    row("unicode minus", "\u2212", ".");
+    row("exponent letter", "e", ".");
+    row("digit", "0", ".");
+    row("no-break space", "\u00a0", ".");
+}
+
+void TestNumberText::separatorOfTheSettings()
+{
+    QFETCH(QString, own);
+    QFETCH(QString, used);
+    QCOMPARE(decimalSeparator(own), used);
+    const QString oneAndAHalf = QStringLiteral("1") + used + QStringLiteral("5");
+    QCOMPARE(unitavo::numberToText(1.5, own), oneAndAHalf);
+    QCOMPARE(unitavo::numberToText(-2.5e-20, own),
+        QStringLiteral("-2") + used + QStringLiteral("5E-20"));
+    const Fallible<double> x = unitavo::textToNumber(oneAndAHalf, own);
+    QVERIFY(x.ok());
+    QCOMPARE(*x, 1.5);
+    if (used != own) {
+        const Fallible<double> refused
+            = unitavo::textToNumber(QStringLiteral("1") + own + QStringLiteral("5"), own);
+        QVERIFY2(!refused || *refused != 1.5, "the separator given way is still read");
+    }
+}
+
+// The quick reading answers for the usual typed number (and so the fuzz target's comparison with
+// the general one is not empty); zero, denormals and the edges of the range take the general one.
+void TestNumberText::fastPath()
+{
+    for (const char *typed : {"12,5", "0,986923266716013", "1,5E-05", " \u22123 "})
+        QVERIFY2(numbertext::readFast(QString::fromUtf8(typed), u","), typed);
+    for (const char *typed : {"0", "1e-320", "1e-400", "1e400", "1.5"})
+        QVERIFY2(!numbertext::readFast(QString::fromUtf8(typed), u","), typed);
 }
 
 QTEST_GUILESS_MAIN(TestNumberText)
