@@ -152,14 +152,12 @@ QString unitName(const QAbstractButton *button)
                                               : button->accessibleName();
 }
 
-// Sets the accessible description and announces the change to assistive technologies.
+// Sets the accessible description; assistive technologies hear of a change, and only of one.
 void describe(QWidget *w, const QString &description)
 {
     if (w->accessibleDescription() == description)
         return;
-    w->setAccessibleDescription(description);
-    QAccessibleEvent event(w, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&event);
+    w->setAccessibleDescription(description); // which sends DescriptionChanged
 }
 
 } // namespace
