@@ -136,10 +136,14 @@ void underline(QLabel *label)
     label->setFont(f);
 }
 
-// An address longer than its label's place widens the label up to the window's right edge.
+// An address longer than its label's place widens the label up to the window's right edge, and
+// one longer still takes a smaller font.
 void fitWidth(QLabel *label)
 {
     const int room = label->parentWidget()->width() - label->x();
+    label->setFont(shrunkToFit(label->font(), [&](const QFont &font) {
+        return QFontMetrics(font).horizontalAdvance(label->text()) <= room;
+    }));
     label->resize(std::clamp(label->sizeHint().width(), label->width(), room), label->height());
 }
 

@@ -14,6 +14,7 @@
 
 #include <QFontInfo>
 #include <QGroupBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyleOptionButton>
@@ -46,7 +47,7 @@ private slots:
     void unitButtonsFit();
 };
 
-// Each button's caption fits between the edges of its bevel.
+// Each button's caption fits between the edges of its bevel, and each link in the window.
 void TestFitting::mainWindowCaptionsFit()
 {
     MainWindow main([](const QString &) {});
@@ -62,6 +63,12 @@ void TestFitting::mainWindowCaptionsFit()
         QVERIFY2(text <= room.width(),
             qPrintable(QStringLiteral("%1: %2 > %3").arg(b->text()).arg(text).arg(room.width())));
         QVERIFY(b->font().pixelSize() >= 9);
+    }
+    // The links show their whole addresses.
+    for (const char *name : {"Label1", "Label2"}) {
+        auto *l = child<QLabel>(main, QLatin1String(name));
+        QVERIFY2(l->fontMetrics().horizontalAdvance(l->text()) <= l->width(), name);
+        QVERIFY(l->geometry().right() < main.width());
     }
 }
 
