@@ -5,16 +5,55 @@
 #include "ui.h"
 
 #include <QAccessibleWidget>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <algorithm>
+#include <cmath>
 
 namespace unitavo {
 
 namespace {
 
-// A label that behaves as a link: blue, underlined, with a pointer of its own; a click opens it.
+// Relative luminance of a colour, 0 for black to 1 for white, as contrast is measured for reading.
+double luminance(const QColor &c)
+{
+    const auto linear
+        = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+}
+
+double contrast(const QColor &a, const QColor &b)
+{
+    const double x = luminance(a) + 0.05;
+    const double y = luminance(b) + 0.05;
+    return std::max(x, y) / std::min(x, y);
+}
+
+// The palette's link colour (pure blue in a light theme), or, where it reads against the window
+// at less than 4.5:1, the same hue made lighter on a dark window and darker on a light one.
+QColor readableLink(const QPalette &palette)
+{
+    constexpr double kMinimumContrast = 4.5;
+    const QColor window = palette.color(QPalette::Window);
+    QColor link = palette.color(QPalette::Link);
+    const bool lighter = luminance(window) < 0.18;
+    for (int step = 0; step < 100 && contrast(link, window) < kMinimumContrast; ++step) {
+        const int l = link.lightness();
+        if ((lighter && l >= 255) || (!lighter && l <= 0))
+            break;
+        const int hue = link.hslHue() < 0 ? 240 : link.hslHue(); // grey links turn blue
+        link = QColor::fromHsl(
+            hue, std::max(link.hslSaturation(), 128), std::clamp(l + (lighter ? 5 : -5), 0, 255));
+    }
+    return link;
+}
+
+// A label that behaves as a link: in the link colour, underlined, with a pointer of its own; a
+// click opens it.
 class LinkLabel : public QLabel {
 public:
     LinkLabel(const QString &text, std::function<void()> onClick, QWidget *parent)
@@ -23,9 +62,7 @@ public:
     {
         setProperty(linkProperty, true); // before any text, which makes its accessible interface
         setText(text);
-        QPalette p = palette();
-        p.setColor(QPalette::WindowText, QColor(0, 0, 255));
-        setPalette(p);
+        takeLinkColour();
     }
 
     void open() { m_onClick(); }
@@ -33,6 +70,14 @@ public:
     static constexpr const char *linkProperty = "unitavoLink";
 
 protected:
+    // A new theme or palette brings a new link colour.
+    void changeEvent(QEvent *event) override
+    {
+        if (event->type() == QEvent::PaletteChange && !m_colouring)
+            takeLinkColour();
+        QLabel::changeEvent(event);
+    }
+
     void mouseReleaseEvent(QMouseEvent *event) override
     {
         if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
@@ -41,7 +86,19 @@ protected:
     }
 
 private:
+    void takeLinkColour()
+    {
+        // Only the text colour is the label's own: the link and window colours it reads are the
+        // window's, and a change to them comes back here.
+        QPalette p;
+        p.setColor(QPalette::WindowText, readableLink(palette()));
+        m_colouring = true;
+        setPalette(p);
+        m_colouring = false;
+    }
+
     std::function<void()> m_onClick;
+    bool m_colouring = false;
 };
 
 // Assistive technologies announce the link labels as links that can be pressed.
@@ -79,11 +136,31 @@ void underline(QLabel *label)
     label->setFont(f);
 }
 
-// An address longer than its label's place widens the label up to the window's right edge.
+// An address longer than its label's place widens the label up to the window's right edge, and
+// one longer still takes a smaller font.
 void fitWidth(QLabel *label)
 {
     const int room = label->parentWidget()->width() - label->x();
+    label->setFont(shrunkToFit(label->font(), [&](const QFont &font) {
+        return QFontMetrics(font).horizontalAdvance(label->text()) <= room;
+    }));
     label->resize(std::clamp(label->sizeHint().width(), label->width(), room), label->height());
+}
+
+// The window's font, a pixel smaller at a time while some caption would not fit its button.
+QFont fittingFont(const QList<QPushButton *> &buttons)
+{
+    return shrunkToFit(defaultFont(), [&](const QFont &font) {
+        for (QPushButton *b : buttons) {
+            QStyleOptionButton option;
+            option.initFrom(b);
+            const QRect room
+                = b->style()->subElementRect(QStyle::SE_PushButtonContents, &option, b);
+            if (QFontMetrics(font).horizontalAdvance(b->text()) > room.width())
+                return false;
+        }
+        return true;
+    });
 }
 
 } // namespace
@@ -100,6 +177,7 @@ MainWindow::MainWindow(LinkOpener opener, QWidget *parent)
     Q_UNUSED(factoryInstalled);
 
     QWidget *previous = nullptr;
+    QList<QPushButton *> buttons;
     const auto &quantities = catalogue();
     for (int i = 0; i < int(quantities.size()); ++i) {
         const Quantity &q = *quantities[i];
@@ -111,7 +189,11 @@ MainWindow::MainWindow(LinkOpener opener, QWidget *parent)
         if (previous)
             setTabOrder(previous, button);
         previous = button;
+        buttons.append(button);
     }
+    const QFont buttonFont = fittingFont(buttons);
+    for (QPushButton *b : buttons)
+        b->setFont(buttonFont);
 
     auto *web = new LinkLabel(
         webAddress(), [this] { m_opener(webLink()); }, this);
@@ -131,6 +213,27 @@ MainWindow::MainWindow(LinkOpener opener, QWidget *parent)
     mail->setCursor(Qt::WhatsThisCursor);
     fitWidth(web);
     fitWidth(mail);
+    buttons.first()->setFocus(Qt::OtherFocusReason);
+}
+
+void MainWindow::changeEvent(QEvent *event)
+{
+    // The focus shows whenever the window is active, not only once a key has moved it.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        setAttribute(Qt::WA_KeyboardFocusChange);
+    QWidget::changeEvent(event);
+}
+
+// Return and Enter press the button that has the focus, as Space does.
+void MainWindow::keyPressEvent(QKeyEvent *event)
+{
+    auto *button = qobject_cast<QPushButton *>(focusWidget());
+    if (button && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        && !(event->modifiers() & ~Qt::KeypadModifier)) {
+        button->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 MainWindow::~MainWindow() = default;

@@ -23,6 +23,10 @@ public:
     ConverterWindow *showQuantity(int index);
     ConverterWindow *existingWindow(int index) const;
 
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
 private:
     LinkOpener m_opener;
     // Converter windows have no owner window: they outlive the main window being closed.

@@ -9,10 +9,30 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 
 using namespace unitavo;
+using namespace unitavo::test;
+
+namespace {
+
+// Every object reachable from the interface through the children the tree gives.
+void collect(QAccessibleInterface *a, QList<QObject *> &objects)
+{
+    for (int i = 0; i < a->childCount(); ++i) {
+        QAccessibleInterface *c = a->child(i);
+        if (!c)
+            continue;
+        QCOMPARE(a->indexOfChild(c), i);
+        QCOMPARE(c->parent(), a);
+        objects.append(c->object());
+        collect(c, objects);
+    }
+}
+
+} // namespace
 
 class TestDesktop : public QObject {
     Q_OBJECT
@@ -28,6 +48,9 @@ private slots:
     void boxesAndFramesHaveNames();
     void superscriptUnitsAreReadWhole_data();
     void superscriptUnitsAreReadWhole();
+    void superscriptLabelsAreHidden_data();
+    void superscriptLabelsAreHidden();
+    void resultIsDescribedByItsUnit();
     void linkLabelsAreLinks();
     void everyWindowCarriesTheIcon();
 };
@@ -87,6 +110,82 @@ void TestDesktop::superscriptUnitsAreReadWhole()
     QVERIFY(b);
     QCOMPARE(b->text(), caption); // the visible caption stays as it is
     QCOMPARE(accessibleName(b), name);
+}
+
+void TestDesktop::superscriptLabelsAreHidden_data()
+{
+    QTest::addColumn<QByteArray>("window");
+    for (const Quantity *q : catalogue())
+        QTest::newRow(q->name) << QByteArray(q->name);
+}
+
+// The tree an assistive technology walks holds every unit button and box of the window but none
+// of the "2" and "3" labels, which the unit names already carry.
+void TestDesktop::superscriptLabelsAreHidden()
+{
+    QFETCH(QByteArray, window);
+    const Quantity &q = quantityNamed(window);
+    ConverterWindow w(q);
+    w.present();
+    QList<QObject *> tree;
+    collect(QAccessible::queryAccessibleInterface(&w), tree);
+    for (QRadioButton *b : w.findChildren<QRadioButton *>())
+        QVERIFY2(tree.contains(b), qPrintable(b->objectName()));
+    for (QLineEdit *e : w.findChildren<QLineEdit *>())
+        QVERIFY2(tree.contains(e), qPrintable(e->objectName()));
+    int superscripts = 0;
+    for (QLabel *l : w.findChildren<QLabel *>()) {
+        const bool superscript = l->text() == QLatin1String("2") || l->text() == QLatin1String("3");
+        superscripts += superscript;
+        QVERIFY2(tree.contains(l) != superscript, qPrintable(l->objectName()));
+    }
+    int rowsWithOne = 0;
+    for (const UnitRow &r : q.rows)
+        rowsWithOne += r.superscript.text != nullptr;
+    QCOMPARE(superscripts, 2 * rowsWithOne);
+}
+
+// After a press the result box says which unit it is in, and tells assistive technologies so.
+void TestDesktop::resultIsDescribedByItsUnit()
+{
+    QLocale::setDefault(english);
+    ConverterWindow w(quantities::lunghezze());
+    w.present();
+    auto *result = child<QLineEdit>(w, kResultBox);
+    QAccessibleInterface *a = QAccessible::queryAccessibleInterface(result);
+    QCOMPARE(a->text(QAccessible::Description), QString());
+
+    child<QRadioButton>(w, QStringLiteral("km1"))->click();
+    child<QRadioButton>(w, QStringLiteral("mil2"))->click();
+    QCOMPARE(a->text(QAccessible::Description), QString()); // not before a press
+    child<QPushButton>(w, kCalcola)->click();
+    QCOMPARE(result->text(), QStringLiteral("0.6213711922"));
+    QCOMPARE(a->text(QAccessible::Description), QStringLiteral("miglia (mil)"));
+
+    // A square unit is described with its superscript.
+    ConverterWindow areas(quantities::superfici());
+    areas.present();
+    child<QRadioButton>(areas, QStringLiteral("mq"))->click();
+    child<QRadioButton>(areas, QStringLiteral("m2"))->click();
+    areas.calcola();
+    auto *areaResult = child<QLineEdit>(areas, kResultBox);
+    QCOMPARE(QAccessible::queryAccessibleInterface(areaResult)->text(QAccessible::Description),
+        child<QRadioButton>(areas, QStringLiteral("m2"))->accessibleName());
+    QVERIFY(areaResult->accessibleDescription().endsWith(QString::fromUtf8("m²")));
+
+    // A failed press leaves the result and its description; a reload starts with neither.
+    FailureCapture failures;
+    child<QRadioButton>(w, QStringLiteral("ft2"))->click();
+    child<QLineEdit>(w, kInputBox)->setText(QStringLiteral("abc"));
+    w.calcola();
+    QCOMPARE(failures.failures.size(), 1);
+    QCOMPARE(a->text(QAccessible::Description), QStringLiteral("miglia (mil)"));
+    w.close();
+    w.present();
+    QCOMPARE(QAccessible::queryAccessibleInterface(child<QLineEdit>(w, kResultBox))
+                 ->text(QAccessible::Description),
+        QString());
+    QLocale::setDefault(QLocale::c());
 }
 
 void TestDesktop::linkLabelsAreLinks()

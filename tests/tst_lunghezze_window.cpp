@@ -5,6 +5,9 @@
 #include "converterwindow.h"
 #include "windowsupport.h"
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -35,6 +38,8 @@ private slots:
     void units();
     void inputLayouts_data();
     void inputLayouts();
+    void layoutFollowsEveryWayOfSelecting_data();
+    void layoutFollowsEveryWayOfSelecting();
     void layoutPersistsAcrossPresses();
     void reloadRestoresOpeningState();
     void zeroWrittenIntoEmptyBoxes();
@@ -220,6 +225,58 @@ void TestLunghezzeWindow::inputLayouts()
     QCOMPARE(box("txt_conv1_2")->text(), QStringLiteral("3"));
     QCOMPARE(box("txt_conv1_2_2")->text(), QStringLiteral("4"));
     QCOMPARE(box(kResultBox)->text(), QString());
+}
+
+void TestLunghezzeWindow::layoutFollowsEveryWayOfSelecting_data()
+{
+    QTest::addColumn<QString>("way");
+    for (const char *way : {"click", "toggle", "setChecked", "arrow key", "toggle action"})
+        QTest::newRow(way) << QString::fromLatin1(way);
+}
+
+// The mouse, code, the keyboard and an assistive technology's Toggle action select a source in
+// the same way, and the input row follows, in both directions; the next press reads the boxes
+// that show.
+void TestLunghezzeWindow::layoutFollowsEveryWayOfSelecting()
+{
+    QFETCH(QString, way);
+    const auto select = [&](const char *name) {
+        auto *b = child<QRadioButton>(name);
+        if (way == QLatin1String("click")) {
+            QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(6, b->height() / 2));
+        } else if (way == QLatin1String("toggle")) {
+            b->toggle();
+        } else if (way == QLatin1String("setChecked")) {
+            b->setChecked(true);
+        } else if (way == QLatin1String("arrow key")) {
+            // in_1_2 is the last source and yd1 the one above it.
+            const bool down = QByteArray(name) == "in_1_2";
+            child<QRadioButton>(down ? "yd1" : "in_1_2")->setFocus();
+            QTest::keyClick(QApplication::focusWidget(), down ? Qt::Key_Down : Qt::Key_Up);
+        } else {
+            QAccessibleInterface *a = QAccessible::queryAccessibleInterface(b);
+            QVERIFY(a && a->actionInterface());
+            a->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+        }
+        QVERIFY2(b->isChecked(), name);
+    };
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    click("yd1");
+    select("in_1_2");
+    QCOMPARE(box(kInputBox)->width(), kFractionalWidth);
+    QVERIFY(extrasShown());
+    box(kInputBox)->setText(QStringLiteral("3"));
+    box("txt_conv1_2")->setText(QStringLiteral("5"));
+    box("txt_conv1_2_2")->setText(QStringLiteral("8"));
+    click("in_2_hexad");
+    calcola();
+    QCOMPARE(box(kResultBox)->text(), QStringLiteral("3 20/32"));
+
+    select("yd1");
+    QCOMPARE(box(kInputBox)->width(), kDecimalWidth);
+    QVERIFY(!extrasShown());
+    calcola();
+    QCOMPARE(box(kResultBox)->text(), QStringLiteral("108 ")); // 3 yards, the fraction unread
 }
 
 // Presses and target clicks leave the layout as the last source click set it.

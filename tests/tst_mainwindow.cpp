@@ -11,9 +11,35 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <cmath>
 
 using namespace unitavo;
 using namespace unitavo::test;
+
+namespace {
+
+// Contrast of two colours by the relative luminance of their sRGB components, 1:1 to 21:1.
+double contrast(const QColor &a, const QColor &b)
+{
+    const auto luminance = [](const QColor &c) {
+        const auto linear = [](double v) {
+            return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
+    const double x = luminance(a) + 0.05;
+    const double y = luminance(b) + 0.05;
+    return std::max(x, y) / std::min(x, y);
+}
+
+QPalette paletteWith(const QColor &window, const QColor &text, const QColor &link)
+{
+    QPalette p(text, window);
+    p.setColor(QPalette::Link, link);
+    return p;
+}
+
+} // namespace
 
 class TestMainWindow : public QObject {
     Q_OBJECT
@@ -35,6 +61,8 @@ private slots:
     void tabChainWrapsAndSkipsLabels();
     void linkLabels();
     void linkClicksHandExactTexts();
+    void linkColourReads_data();
+    void linkColourReads();
     void forzeOpensOnce();
     void reopenAfterClosing();
     void closingMainLeavesConverterWorking();
@@ -99,7 +127,7 @@ void TestMainWindow::linkLabels()
         QVERIFY(l->width() >= std::min(l->sizeHint().width(), w->width() - l->x()));
     for (QLabel *l : {web, mail}) {
         QVERIFY(l->font().underline());
-        QCOMPARE(l->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+        QCOMPARE(l->palette().color(l->foregroundRole()), QColor(0, 0, 255));
     }
     QCOMPARE(web->cursor().shape(), Qt::UpArrowCursor);
     QCOMPARE(mail->cursor().shape(), Qt::WhatsThisCursor);
@@ -126,6 +154,60 @@ void TestMainWindow::linkClicksHandExactTexts()
     QTest::mouseClick(web, Qt::RightButton);
     QVERIFY(m_opened.isEmpty());
     QCOMPARE(webLink(), http);
+}
+
+void TestMainWindow::linkColourReads_data()
+{
+    QTest::addColumn<QPalette>("palette");
+    QTest::addColumn<QColor>("expected"); // invalid: any blue that reads at 4.5:1
+    const QColor blue(0, 0, 255);
+    QTest::newRow("light, blue link") << paletteWith(Qt::white, Qt::black, blue) << blue;
+    QTest::newRow("light grey, own link") << paletteWith(QColor(0xef, 0xef, 0xef), Qt::black,
+        QColor(0x1a, 0x0d, 0xab)) << QColor(0x1a, 0x0d, 0xab);
+    QTest::newRow("dark, blue link")
+        << paletteWith(QColor(0x35, 0x35, 0x35), Qt::white, blue) << QColor();
+    QTest::newRow("dark, mid-blue link")
+        << paletteWith(QColor(0x35, 0x35, 0x35), Qt::white, QColor(42, 130, 218)) << QColor();
+    QTest::newRow("black, readable link")
+        << paletteWith(Qt::black, Qt::white, QColor(0x8a, 0xb4, 0xf8)) << QColor(0x8a, 0xb4, 0xf8);
+    QTest::newRow("light, pale link")
+        << paletteWith(Qt::white, Qt::black, QColor(0xa0, 0xc0, 0xff)) << QColor();
+}
+
+// The links take the palette's link colour, changed only as far as it must be to read against
+// the window at 4.5:1, and follow a palette that changes while the window is open.
+void TestMainWindow::linkColourReads()
+{
+    QFETCH(QPalette, palette);
+    QFETCH(QColor, expected);
+    const QPalette original = QApplication::palette();
+    const auto verify = [&](const MainWindow &w) {
+        const QColor window = w.palette().color(QPalette::Window);
+        QCOMPARE(window, palette.color(QPalette::Window));
+        for (const char *name : {"Label1", "Label2"}) {
+            auto *l = w.findChild<QLabel *>(QLatin1String(name));
+            const QColor drawn = l->palette().color(l->foregroundRole());
+            if (expected.isValid()) {
+                QCOMPARE(drawn, expected);
+                continue;
+            }
+            QVERIFY2(contrast(drawn, window) >= 4.5,
+                qPrintable(QStringLiteral("%1 on %2: %3")
+                               .arg(drawn.name(), window.name())
+                               .arg(contrast(drawn, window))));
+            QVERIFY2(drawn.hslHue() >= 200 && drawn.hslHue() <= 260, qPrintable(drawn.name()));
+        }
+    };
+    // A window opened under the palette, and one already open when its palette changes.
+    QApplication::setPalette(palette);
+    std::unique_ptr<MainWindow> w(makeWindow());
+    w->show();
+    verify(*w);
+    QApplication::setPalette(original);
+    w.reset(makeWindow());
+    w->show();
+    w->setPalette(palette);
+    verify(*w);
 }
 
 void TestMainWindow::forzeOpensOnce()

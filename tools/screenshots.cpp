@@ -1,5 +1,6 @@
 // Renders the main window and every converter window, after a sample conversion, to PNG files.
-// Usage: unitavo_screenshots OUTPUT_DIR   (QT_QPA_PLATFORM=offscreen works without a display)
+// Usage: unitavo_screenshots OUTPUT_DIR [--dark]   (QT_QPA_PLATFORM=offscreen works without a
+// display; QT_SCALE_FACTOR=2 renders them at twice the size, --dark under a dark Fusion palette)
 #include "catalogue.h"
 #include "converterwindow.h"
 #include "mainwindow.h"
@@ -9,14 +10,44 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QStyleFactory>
 #include <cstdio>
+#include <cstring>
+
+namespace {
+
+// A dark palette as dark desktop themes set it, leaving the link colour at Qt's blue.
+QPalette darkPalette()
+{
+    const QColor window(0x35, 0x35, 0x35);
+    const QColor base(0x23, 0x23, 0x23);
+    const QColor text(0xee, 0xee, 0xee);
+    QPalette p(text, window);
+    p.setColor(QPalette::Base, base);
+    p.setColor(QPalette::AlternateBase, window);
+    p.setColor(QPalette::Text, text);
+    p.setColor(QPalette::ButtonText, text);
+    p.setColor(QPalette::Button, window);
+    p.setColor(QPalette::Highlight, QColor(0x2a, 0x82, 0xda));
+    p.setColor(QPalette::HighlightedText, Qt::black);
+    p.setColor(QPalette::Disabled, QPalette::Text, QColor(0x80, 0x80, 0x80));
+    p.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(0x80, 0x80, 0x80));
+    return p;
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: %s OUTPUT_DIR\n", argv[0]);
+    const bool dark = argc == 3 && std::strcmp(argv[2], "--dark") == 0;
+    if (argc < 2 || (argc == 3 && !dark) || argc > 3) {
+        std::fprintf(stderr, "usage: %s OUTPUT_DIR [--dark]\n", argv[0]);
         return 2;
+    }
+    if (dark) {
+        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+        QApplication::setPalette(darkPalette());
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
     QDir().mkpath(out.path());

@@ -3,6 +3,8 @@
 #include "press.h"
 #include "ui.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -11,6 +13,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QStyle>
 #include <QStyleOptionButton>
 
@@ -68,9 +71,8 @@ constexpr int kFrameMargin = 2; // pixels
 // fit in its frame even with its button widened to the frame's edge.
 QFont fittingFont(const Quantity &q)
 {
-    QFont font = defaultFont();
     QRadioButton probe;
-    const auto fits = [&] {
+    return shrunkToFit(defaultFont(), [&](const QFont &font) {
         probe.setFont(font);
         for (const UnitRow &row : q.rows) {
             for (bool sourceSide : {true, false}) {
@@ -82,10 +84,53 @@ QFont fittingFont(const Quantity &q)
             }
         }
         return true;
-    };
-    while (font.pixelSize() > 9 && !fits())
-        font.setPixelSize(font.pixelSize() - 1);
-    return font;
+    });
+}
+
+// Superscript labels only draw the "2" or "3" of a unit whose button already says m² or kg/m³ to
+// assistive technologies; this property keeps them out of the accessible tree.
+constexpr const char *kDecorationProperty = "unitavoDecoration";
+
+// A unit frame as assistive technologies see it: a group of its controls, less the decoration.
+class FrameAccessible : public QAccessibleWidget {
+public:
+    explicit FrameAccessible(QWidget *frame)
+        : QAccessibleWidget(frame, QAccessible::Grouping)
+    { }
+    int childCount() const override { return int(children().size()); }
+    QAccessibleInterface *child(int index) const override
+    {
+        const QList<QWidget *> list = children();
+        return index >= 0 && index < list.size()
+            ? QAccessible::queryAccessibleInterface(list[index])
+            : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        return child ? int(children().indexOf(qobject_cast<QWidget *>(child->object()))) : -1;
+    }
+
+private:
+    QList<QWidget *> children() const
+    {
+        QList<QWidget *> list;
+        for (QObject *o : widget()->children()) {
+            auto *w = qobject_cast<QWidget *>(o);
+            if (w && !w->isWindow() && !w->property(kDecorationProperty).toBool())
+                list.append(w);
+        }
+        return list;
+    }
+};
+
+constexpr const char *kUnitFrameProperty = "unitavoUnitFrame";
+
+QAccessibleInterface *frameAccessibleFactory(const QString &, QObject *object)
+{
+    auto *frame = qobject_cast<QGroupBox *>(object);
+    if (frame && frame->property(kUnitFrameProperty).toBool())
+        return new FrameAccessible(frame);
+    return nullptr;
 }
 
 QLineEdit *makeBox(QWidget *parent, BoxName name, const Rect &rect, const QString &text)
@@ -95,6 +140,23 @@ QLineEdit *makeBox(QWidget *parent, BoxName name, const Rect &rect, const QStrin
     box->setGeometry(fromTwips(rect));
     box->setCursorPosition(0);
     return box;
+}
+
+// What assistive technologies call a unit button: its caption, with the superscript it carries.
+QString unitName(const QAbstractButton *button)
+{
+    if (!button)
+        return {};
+    return button->accessibleName().isEmpty() ? button->text().simplified()
+                                              : button->accessibleName();
+}
+
+// Sets the accessible description; assistive technologies hear of a change, and only of one.
+void describe(QWidget *w, const QString &description)
+{
+    if (w->accessibleDescription() == description)
+        return;
+    w->setAccessibleDescription(description); // which sends DescriptionChanged
 }
 
 } // namespace
@@ -107,6 +169,14 @@ ConverterWindow::ConverterWindow(const Quantity &quantity, QWidget *parent)
     setWindowTitle(caption(quantity.caption));
     setFont(fittingFont(quantity));
     setFixedSize(fromTwips(quantity.layout.clientWidth), fromTwips(quantity.layout.clientHeight));
+    static const bool factoryInstalled
+        = (QAccessible::installFactory(frameAccessibleFactory), true);
+    Q_UNUSED(factoryInstalled);
+
+    // Escape and Ctrl+W close the window as its frame's close button does.
+    for (const QKeySequence &keys :
+        {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)})
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, &QWidget::close);
 }
 
 ConverterWindow::~ConverterWindow() = default;
@@ -126,6 +196,14 @@ void ConverterWindow::showEvent(QShowEvent *event)
     if (!m_loaded)
         load();
     QWidget::showEvent(event);
+}
+
+void ConverterWindow::changeEvent(QEvent *event)
+{
+    // The focus shows whenever the window is active, not only once a key has moved it.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        setAttribute(Qt::WA_KeyboardFocusChange);
+    QWidget::changeEvent(event);
 }
 
 void ConverterWindow::closeEvent(QCloseEvent *event)
@@ -160,6 +238,7 @@ void ConverterWindow::load()
     const auto makeFrame = [&](const char *name, const Rect &r) {
         auto *frame = new QGroupBox(c.form);
         frame->setObjectName(QLatin1String(name));
+        frame->setProperty(kUnitFrameProperty, true);
         frame->setGeometry(fromTwips(r));
         return frame;
     };
@@ -178,7 +257,15 @@ void ConverterWindow::load()
         const int left = fromTwips(kUnitLeft);
         const int width = std::max(fromTwips(row.widthFor(sourceSide)),
             std::min(button->sizeHint().width(), frame->width() - left - kFrameMargin));
-        button->setGeometry(left, fromTwips(row.top), width, fromTwips(row.height));
+        // Nor does its indicator: a row lower than the indicator grows, within its frame.
+        QStyleOptionButton option;
+        option.initFrom(button);
+        const int indicator
+            = button->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorHeight, &option, button);
+        const int top = fromTwips(row.top);
+        const int height = std::max(
+            fromTwips(row.height), std::min(indicator, frame->height() - top - kFrameMargin));
+        button->setGeometry(left, top, width, height);
         (sourceSide ? c.sources : c.targets)->addButton(button, index);
         (sourceSide ? tabChain : targetChain).append(button);
 
@@ -188,6 +275,7 @@ void ConverterWindow::load()
             label->setObjectName(QLatin1String(sourceSide ? sup.sourceLabel : sup.targetLabel));
             label->setFont(fontLike("Arial", 5.25));
             label->setAttribute(Qt::WA_TransparentForMouseEvents);
+            label->setProperty(kDecorationProperty, true);
             // Right after the caption's last letter, so that it reads as m², cm³.
             const int x = left + captionOffset(button)
                 + button->fontMetrics().horizontalAdvance(button->text());
@@ -250,8 +338,14 @@ void ConverterWindow::load()
     for (int i = 1; i < tabChain.size(); ++i)
         setTabOrder(tabChain[i - 1], tabChain[i]);
 
-    if (!m_quantity.inputLayouts.empty())
-        connect(c.sources, &QButtonGroup::idClicked, this, &ConverterWindow::applyInputLayout);
+    // The input row follows the source selected last, however it was selected: by the mouse, the
+    // keyboard, an assistive technology or code.
+    if (!m_quantity.inputLayouts.empty()) {
+        connect(c.sources, &QButtonGroup::idToggled, this, [this](int row, bool checked) {
+            if (checked)
+                applyInputLayout(row);
+        });
+    }
 
     c.form->show();
     if (!tabChain.isEmpty())
@@ -285,6 +379,9 @@ void ConverterWindow::calcola()
     m_heldPivot = outcome.heldPivot;
     for (const BoxText &w : outcome.writes) {
         if (QLineEdit *box = c.box(w.box)) {
+            // A screen reader says which unit a result is in, as the target button is called.
+            if (w.box == kResultBox)
+                describe(box, w.text.isEmpty() ? QString() : unitName(c.targets->checkedButton()));
             box->setText(w.text);
             box->setCursorPosition(0);
         }

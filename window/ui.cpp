@@ -46,6 +46,13 @@ QFont defaultFont()
     return fontLike("Liberation Sans", 8.0);
 }
 
+QFont shrunkToFit(QFont font, const std::function<bool(const QFont &)> &fits)
+{
+    while (font.pixelSize() > 9 && !fits(font))
+        font.setPixelSize(font.pixelSize() - 1);
+    return font;
+}
+
 void setFailureReporter(FailureReporter r)
 {
     reporter() = std::move(r);

@@ -27,6 +27,10 @@ QFont defaultFont();
 // it keeps its place beside controls that are sized in logical pixels too.
 QFont fontLike(const char *family, double points);
 
+// The font at its largest, from `font` down one pixel at a time to 9 pixels, for which fits()
+// holds: captions keep their place in their controls with whatever fonts the system offers.
+QFont shrunkToFit(QFont font, const std::function<bool(const QFont &)> &fits);
+
 // Unitavo's icon, in every size it is drawn at, for all its windows.
 QIcon appIcon();
 
