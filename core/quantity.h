@@ -123,6 +123,11 @@ struct UnitRow {
     const char *target = nullptr;
     const char *sourceCaption = nullptr;
     const char *targetCaption = nullptr; // nullptr: same as the source caption
+    // What people type for the unit outside the window: a short ASCII symbol, unique within the
+    // quantity, and the other names it goes by (Italian and English, singular and plural),
+    // separated by "|".
+    const char *symbol = "";
+    const char *names = "";
     int top = 0;
     int sourceWidth = 0;
     int targetWidth = 0; // 0: same as the source width

@@ -13,6 +13,10 @@ constexpr UnitRow rows[] = {
     {.source = "ms",
         .target = "ms2",
         .sourceCaption = "m/sec",
+        .symbol = "m/s2",
+        .names = "m/sec2|metro al secondo quadrato|metri al secondo quadrato"
+                 "|metre per second squared|metres per second squared|meter per second squared"
+                 "|meters per second squared",
         .top = 240,
         .sourceWidth = 855,
         .superscript = squared("Label2", "Label7"),
@@ -21,6 +25,10 @@ constexpr UnitRow rows[] = {
     {.source = "cms",
         .target = "cms2",
         .sourceCaption = "cm/sec",
+        .symbol = "cm/s2",
+        .names = "cm/sec2|centimetro al secondo quadrato|centimetri al secondo quadrato"
+                 "|centimetre per second squared|centimetres per second squared"
+                 "|centimeter per second squared|centimeters per second squared",
         .top = 600,
         .sourceWidth = 855,
         .superscript = squared("Label1", "Label8"),
@@ -29,6 +37,9 @@ constexpr UnitRow rows[] = {
     {.source = "fts",
         .target = "fts2",
         .sourceCaption = "foot/sec",
+        .symbol = "ft/s2",
+        .names = "foot/sec2|piede al secondo quadrato|piedi al secondo quadrato"
+                 "|foot per second squared|feet per second squared",
         .top = 960,
         .sourceWidth = 975,
         .superscript = squared("Label3", "Label9"),
@@ -37,6 +48,9 @@ constexpr UnitRow rows[] = {
     {.source = "g",
         .target = "g2",
         .sourceCaption = "g",
+        .symbol = "g",
+        .names = "gn|gravità|gravità standard|accelerazione di gravità|standard gravity"
+                 "|standard gravities",
         .top = 1320,
         .sourceWidth = 375,
         .into = into(over(real(0.1019716213))),
@@ -44,6 +58,8 @@ constexpr UnitRow rows[] = {
     {.source = "gal",
         .target = "gal2",
         .sourceCaption = "gal",
+        .symbol = "Gal",
+        .names = "galileo|galilei",
         .top = 1680,
         .sourceWidth = 615,
         .into = into(over(real(100.0))),
@@ -51,6 +67,9 @@ constexpr UnitRow rows[] = {
     {.source = "ins",
         .target = "ins2",
         .sourceCaption = "inch/sec",
+        .symbol = "in/s2",
+        .names = "inch/sec2|pollice al secondo quadrato|pollici al secondo quadrato"
+                 "|inch per second squared|inches per second squared",
         .top = 2040,
         .sourceWidth = 975,
         .superscript = squared("Label6", "Label12"),
@@ -59,6 +78,9 @@ constexpr UnitRow rows[] = {
     {.source = "mils",
         .target = "mils2",
         .sourceCaption = "mile/sec",
+        .symbol = "mi/s2",
+        .names = "mile/sec2|miglio al secondo quadrato|miglia al secondo quadrato"
+                 "|mile per second squared|miles per second squared",
         .top = 2400,
         .sourceWidth = 975,
         .superscript = squared("Label5", "Label11"),
@@ -67,6 +89,9 @@ constexpr UnitRow rows[] = {
     {.source = "yds",
         .target = "yds2",
         .sourceCaption = "yard/sec",
+        .symbol = "yd/s2",
+        .names = "yard/sec2|yard al secondo quadrato|yard per second squared"
+                 "|yards per second squared",
         .top = 2760,
         .sourceWidth = 975,
         .superscript = squared("Label4", "Label10"),

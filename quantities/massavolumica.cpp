@@ -14,6 +14,9 @@ constexpr UnitRow rows[] = {
     {.source = "kgmc",
         .target = "kgmc2",
         .sourceCaption = "kg/m",
+        .symbol = "kg/m3",
+        .names = "chilogrammo al metro cubo|chilogrammi al metro cubo|kilogram per cubic metre"
+                 "|kilograms per cubic metre|kilogram per cubic meter|kilograms per cubic meter",
         .top = 240,
         .sourceWidth = 735,
         .superscript = cubed("Label2", "Label13"),
@@ -22,6 +25,10 @@ constexpr UnitRow rows[] = {
     {.source = "gcc",
         .target = "gcc2",
         .sourceCaption = "g/cc",
+        .symbol = "g/cc",
+        .names = "g/cm3|grammo al centimetro cubo|grammi al centimetro cubo"
+                 "|gram per cubic centimetre|grams per cubic centimetre|gram per cubic centimeter"
+                 "|grams per cubic centimeter",
         .top = 480,
         .sourceWidth = 735,
         .targetWidth = 2055,
@@ -30,6 +37,9 @@ constexpr UnitRow rows[] = {
     {.source = "gl",
         .target = "gl2",
         .sourceCaption = "g/l",
+        .symbol = "g/l",
+        .names = "grammo al litro|grammi al litro|gram per litre|grams per litre|gram per liter"
+                 "|grams per liter",
         .top = 720,
         .sourceWidth = 2055,
         .into = into(over(real(1.0))),
@@ -37,6 +47,9 @@ constexpr UnitRow rows[] = {
     {.source = "gmc",
         .target = "gmc2",
         .sourceCaption = "g/m",
+        .symbol = "g/m3",
+        .names = "grammo al metro cubo|grammi al metro cubo|gram per cubic metre"
+                 "|grams per cubic metre|gram per cubic meter|grams per cubic meter",
         .top = 960,
         .sourceWidth = 615,
         .superscript = cubed("Label4", "Label14"),
@@ -45,6 +58,10 @@ constexpr UnitRow rows[] = {
     {.source = "gmmc",
         .target = "gmmc2",
         .sourceCaption = "g/mm",
+        .symbol = "g/mm3",
+        .names = "grammo al millimetro cubo|grammi al millimetro cubo|gram per cubic millimetre"
+                 "|grams per cubic millimetre|gram per cubic millimeter"
+                 "|grams per cubic millimeter",
         .top = 1200,
         .sourceWidth = 735,
         .superscript = cubed("Label5", "Label15"),
@@ -53,6 +70,10 @@ constexpr UnitRow rows[] = {
     {.source = "kgcc",
         .target = "kgcc2",
         .sourceCaption = "kg/cc",
+        .symbol = "kg/cc",
+        .names = "kg/cm3|chilogrammo al centimetro cubo|chilogrammi al centimetro cubo"
+                 "|kilogram per cubic centimetre|kilograms per cubic centimetre"
+                 "|kilogram per cubic centimeter|kilograms per cubic centimeter",
         .top = 1440,
         .sourceWidth = 735,
         .targetWidth = 2055,
@@ -61,6 +82,10 @@ constexpr UnitRow rows[] = {
     {.source = "microl",
         .target = "microl2",
         .sourceCaption = "microgrammi/litro",
+        .symbol = "ug/l",
+        .names = "µg/l|microgrammi/litro|microgrammo al litro|microgrammi al litro"
+                 "|microgram per litre|micrograms per litre|microgram per liter"
+                 "|micrograms per liter",
         .top = 1680,
         .sourceWidth = 2055,
         .into = into(over(real(1000000.0))),
@@ -68,6 +93,10 @@ constexpr UnitRow rows[] = {
     {.source = "mgcc",
         .target = "mgcc2",
         .sourceCaption = "mg/cc",
+        .symbol = "mg/cc",
+        .names = "mg/cm3|milligrammo al centimetro cubo|milligrammi al centimetro cubo"
+                 "|milligram per cubic centimetre|milligrams per cubic centimetre"
+                 "|milligram per cubic centimeter|milligrams per cubic centimeter",
         .top = 1920,
         .sourceWidth = 855,
         .targetWidth = 2055,
@@ -76,6 +105,9 @@ constexpr UnitRow rows[] = {
     {.source = "mgl",
         .target = "mgl2",
         .sourceCaption = "mg/l",
+        .symbol = "mg/l",
+        .names = "milligrammo al litro|milligrammi al litro|milligram per litre"
+                 "|milligrams per litre|milligram per liter|milligrams per liter",
         .top = 2160,
         .sourceWidth = 2055,
         .into = into(over(real(1000.0))),
@@ -83,6 +115,10 @@ constexpr UnitRow rows[] = {
     {.source = "mgmc",
         .target = "mgmc2",
         .sourceCaption = "mg/m",
+        .symbol = "mg/m3",
+        .names = "milligrammo al metro cubo|milligrammi al metro cubo|milligram per cubic metre"
+                 "|milligrams per cubic metre|milligram per cubic meter"
+                 "|milligrams per cubic meter",
         .top = 2400,
         .sourceWidth = 735,
         .superscript = cubed("Label3", "Label6"),
@@ -91,6 +127,10 @@ constexpr UnitRow rows[] = {
     {.source = "mgmmc",
         .target = "mgmmc2",
         .sourceCaption = "mg/mm",
+        .symbol = "mg/mm3",
+        .names = "milligrammo al millimetro cubo|milligrammi al millimetro cubo"
+                 "|milligram per cubic millimetre|milligrams per cubic millimetre"
+                 "|milligram per cubic millimeter|milligrams per cubic millimeter",
         .top = 2640,
         .sourceWidth = 855,
         .superscript = cubed("Label7", "Label16"),
@@ -99,6 +139,9 @@ constexpr UnitRow rows[] = {
     {.source = "ozftc",
         .target = "ozftc2",
         .sourceCaption = "oz/ft",
+        .symbol = "oz/ft3",
+        .names = "oncia al piede cubo|once al piede cubo|ounce per cubic foot"
+                 "|ounces per cubic foot",
         .top = 2880,
         .sourceWidth = 735,
         .superscript = cubed("Label8", "Label17"),
@@ -107,6 +150,8 @@ constexpr UnitRow rows[] = {
     {.source = "ozgal",
         .target = "ozgal2",
         .sourceCaption = "oz/gal",
+        .symbol = "oz/gal",
+        .names = "oncia al gallone|once al gallone|ounce per gallon|ounces per gallon",
         .top = 3120,
         .sourceWidth = 2055,
         .targetWidth = 1575,
@@ -115,6 +160,9 @@ constexpr UnitRow rows[] = {
     {.source = "ozinc",
         .target = "ozinc2",
         .sourceCaption = "oz/in",
+        .symbol = "oz/in3",
+        .names = "oncia al pollice cubo|once al pollice cubo|ounce per cubic inch"
+                 "|ounces per cubic inch",
         .top = 3360,
         .sourceWidth = 735,
         .superscript = cubed("Label9", "Label18"),
@@ -123,6 +171,9 @@ constexpr UnitRow rows[] = {
     {.source = "lbftc",
         .target = "lbftc2",
         .sourceCaption = "lb/ft",
+        .symbol = "lb/ft3",
+        .names = "libbra al piede cubo|libbre al piede cubo|pound per cubic foot"
+                 "|pounds per cubic foot",
         .top = 3600,
         .sourceWidth = 615,
         .superscript = cubed("Label10", "Label19"),
@@ -131,6 +182,8 @@ constexpr UnitRow rows[] = {
     {.source = "lbgal",
         .target = "lbgal2",
         .sourceCaption = "lb/gal",
+        .symbol = "lb/gal",
+        .names = "libbra al gallone|libbre al gallone|pound per gallon|pounds per gallon",
         .top = 3840,
         .sourceWidth = 2055,
         .into = into(over(real(0.008345404452))),
@@ -140,6 +193,9 @@ constexpr UnitRow rows[] = {
     {.source = "lbinc",
         .target = "lbinc2",
         .sourceCaption = "lb/in",
+        .symbol = "lb/in3",
+        .names = "libbra al pollice cubo|libbre al pollice cubo|pound per cubic inch"
+                 "|pounds per cubic inch",
         .top = 4080,
         .sourceWidth = 615,
         .superscript = cubed("Label11", "Label20"),
@@ -148,6 +204,10 @@ constexpr UnitRow rows[] = {
     {.source = "tonydc",
         .target = "tonydc2",
         .sourceCaption = "ton/yd",
+        .symbol = "ton/yd3",
+        .names = "tonnellata corta alla yarda cuba|tonnellate corte alla yarda cuba"
+                 "|short ton per cubic yard|short tons per cubic yard|ton per cubic yard"
+                 "|tons per cubic yard",
         .top = 4320,
         .sourceWidth = 855,
         .superscript = cubed("Label12", "Label21"),
