@@ -1,0 +1,290 @@
+// SPDX-FileCopyrightText: The Unitavo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "unitnames.h"
+
+#include "catalogue.h"
+
+#include <QHash>
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+namespace unitavo {
+
+namespace {
+
+// Every symbol and name of the catalogue by its match key, built once.
+struct Index {
+    struct Entry {
+        QString key;
+        UnitRef unit;
+        int ordinal = 0; // the unit's place in the catalogue
+    };
+    std::vector<Entry> entries; // in the catalogue's order
+    QHash<QString, QList<UnitRef>> byKey;
+};
+
+const Index &index()
+{
+    static const Index built = [] {
+        Index index;
+        int ordinal = 0;
+        for (const UnitRef unit : allUnits()) {
+            QStringList texts = unitNames(unit);
+            texts.prepend(unitSymbol(unit));
+            for (const QString &text : texts) {
+                const QString key = matchKey(text);
+                QList<UnitRef> &units = index.byKey[key];
+                if (!units.contains(unit))
+                    units.append(unit);
+                index.entries.push_back({key, unit, ordinal});
+            }
+            ++ordinal;
+        }
+        return index;
+    }();
+    return built;
+}
+
+// Edits (insertions, deletions, substitutions and swaps of two neighbours) that turn a into b;
+// anything above `limit` is reported as limit + 1.
+int editDistance(QStringView a, QStringView b, int limit)
+{
+    const auto n = a.size();
+    const auto m = b.size();
+    if (std::abs(n - m) > limit)
+        return limit + 1;
+    std::vector<std::vector<int>> d(n + 1, std::vector<int>(m + 1));
+    for (qsizetype i = 0; i <= n; ++i)
+        d[i][0] = int(i);
+    for (qsizetype j = 0; j <= m; ++j)
+        d[0][j] = int(j);
+    for (qsizetype i = 1; i <= n; ++i) {
+        for (qsizetype j = 1; j <= m; ++j) {
+            const int cost = a[i - 1] == b[j - 1] ? 0 : 1;
+            d[i][j] = std::min({d[i - 1][j] + 1, d[i][j - 1] + 1, d[i - 1][j - 1] + cost});
+            if (i > 1 && j > 1 && a[i - 1] == b[j - 2] && a[i - 2] == b[j - 1])
+                d[i][j] = std::min(d[i][j], d[i - 2][j - 2] + 1);
+        }
+    }
+    return std::min(d[n][m], limit + 1);
+}
+
+void appendNew(QList<UnitRef> &list, const QList<UnitRef> &more)
+{
+    for (const UnitRef unit : more) {
+        if (!list.contains(unit))
+            list.append(unit);
+    }
+}
+
+QList<const Quantity *> quantitiesOf(const QList<UnitRef> &units)
+{
+    QList<const Quantity *> quantities;
+    for (const UnitRef unit : units) {
+        if (!quantities.contains(unit.quantity))
+            quantities.append(unit.quantity);
+    }
+    return quantities;
+}
+
+// The closest units to `text` among each of the quantities, at most `count` in all.
+QList<UnitRef> suggestionsAmong(
+    QStringView text, const QList<const Quantity *> &quantities, int count)
+{
+    QList<UnitRef> found;
+    for (const Quantity *q : quantities)
+        appendNew(found, suggestions(text, q, count));
+    return found.mid(0, count);
+}
+
+UnitRef unitOf(const QList<UnitRef> &units, const Quantity *quantity)
+{
+    for (const UnitRef unit : units) {
+        if (unit.quantity == quantity)
+            return unit;
+    }
+    return {};
+}
+
+} // namespace
+
+QString quantityId(const Quantity &quantity)
+{
+    const QLatin1String name(quantity.name);
+    return name.startsWith(QLatin1String("frm_")) ? QString(name.mid(4)) : QString(name);
+}
+
+const Quantity *findQuantityById(QStringView id)
+{
+    // The window's caption ("Velocità", "Massa Volumica") names it too.
+    const QString key = matchKey(id);
+    for (const Quantity *q : catalogue()) {
+        if (key == quantityId(*q) || key == matchKey(QString::fromUtf8(q->caption)))
+            return q;
+    }
+    return nullptr;
+}
+
+QString unitSymbol(UnitRef unit)
+{
+    return QString::fromUtf8(unit.unit().symbol);
+}
+
+QStringList unitNames(UnitRef unit)
+{
+    return QString::fromUtf8(unit.unit().names).split(QLatin1Char('|'), Qt::SkipEmptyParts);
+}
+
+QString unitCaption(UnitRef unit)
+{
+    const UnitRow &row = unit.unit();
+    QString caption = QString::fromUtf8(row.sourceCaption).simplified();
+    if (row.superscript.text) {
+        if (std::strcmp(row.superscript.text, "2") == 0)
+            caption += QChar(0x00B2);
+        else if (std::strcmp(row.superscript.text, "3") == 0)
+            caption += QChar(0x00B3);
+    }
+    return caption;
+}
+
+QList<UnitRef> allUnits(const Quantity *within)
+{
+    QList<UnitRef> units;
+    for (const Quantity *q : catalogue()) {
+        if (within && q != within)
+            continue;
+        for (int row = 0; row < int(q->rows.size()); ++row)
+            units.append({q, row});
+    }
+    return units;
+}
+
+QString matchKey(QStringView text)
+{
+    // Compatibility decomposition splits accented letters into letter and accent, and turns "²"
+    // into "2" and the micro sign into mu.
+    const QString decomposed = text.toString().normalized(QString::NormalizationForm_KD);
+    QString key;
+    key.reserve(decomposed.size());
+    bool blank = false;
+    for (QChar c : decomposed) {
+        if (c.category() == QChar::Mark_NonSpacing || c == u'^' || c == u'.')
+            continue;
+        if (c.isSpace() || c == u'-' || c == u'_' || c == u'(' || c == u')') {
+            blank = !key.isEmpty() && !key.endsWith(u'/');
+            continue;
+        }
+        if (c == u'\u2019' || c == u'\u2018' || c == u'`')
+            c = u'\'';
+        if (blank && c != u'/')
+            key += u' ';
+        blank = false;
+        key += c;
+    }
+    return key.toCaseFolded();
+}
+
+QList<UnitRef> findUnits(QStringView text, const Quantity *within)
+{
+    const QList<UnitRef> units = index().byKey.value(matchKey(text));
+    if (!within)
+        return units;
+    QList<UnitRef> inside;
+    for (const UnitRef unit : units) {
+        if (unit.quantity == within)
+            inside.append(unit);
+    }
+    return inside;
+}
+
+QList<UnitRef> suggestions(QStringView text, const Quantity *within, int count)
+{
+    const QString key = matchKey(text);
+    if (key.isEmpty() || count <= 0)
+        return {};
+    // Short texts allow fewer edits, or everything would be close to everything.
+    const int limit = key.size() <= 3 ? 1 : key.size() <= 6 ? 2 : 3;
+
+    struct Scored {
+        int distance;
+        int ordinal;
+        UnitRef unit;
+    };
+    std::vector<Scored> best;
+    for (const Index::Entry &entry : index().entries) {
+        if (within && entry.unit.quantity != within)
+            continue;
+        int distance = editDistance(key, entry.key, limit);
+        if (key.size() >= 3 && entry.key.startsWith(key))
+            distance = std::min(distance, 1);
+        if (distance > limit)
+            continue;
+        auto same = std::find_if(
+            best.begin(), best.end(), [&](const Scored &s) { return s.unit == entry.unit; });
+        if (same == best.end())
+            best.push_back({distance, entry.ordinal, entry.unit});
+        else
+            same->distance = std::min(same->distance, distance);
+    }
+    std::stable_sort(best.begin(), best.end(), [](const Scored &a, const Scored &b) {
+        return a.distance != b.distance ? a.distance < b.distance : a.ordinal < b.ordinal;
+    });
+    QList<UnitRef> closest;
+    for (std::size_t i = 0; i < best.size() && closest.size() < count; ++i)
+        closest.append(best[i].unit);
+    return closest;
+}
+
+PairResolution resolvePair(QStringView from, QStringView to, const Quantity *hint)
+{
+    PairResolution r;
+    r.fromCandidates = findUnits(from, hint);
+    r.toCandidates = findUnits(to, hint);
+    if (r.fromCandidates.isEmpty() || r.toCandidates.isEmpty()) {
+        r.problem = PairResolution::Problem::Unknown;
+        if (r.fromCandidates.isEmpty())
+            r.fromSuggestions = suggestions(from, hint);
+        if (r.toCandidates.isEmpty())
+            r.toSuggestions = suggestions(to, hint);
+        return r;
+    }
+
+    for (const Quantity *q : catalogue()) {
+        const UnitRef f = unitOf(r.fromCandidates, q);
+        const UnitRef t = unitOf(r.toCandidates, q);
+        if (f.isValid() && t.isValid()) {
+            r.quantities.append(q);
+            r.pair = {f, t};
+        }
+    }
+    if (r.quantities.size() == 1) {
+        r.problem = PairResolution::Problem::None;
+    } else if (r.quantities.isEmpty()) {
+        r.problem = PairResolution::Problem::DifferentQuantities;
+        r.fromSuggestions = suggestionsAmong(from, quantitiesOf(r.toCandidates), 5);
+        r.toSuggestions = suggestionsAmong(to, quantitiesOf(r.fromCandidates), 5);
+    } else {
+        r.problem = PairResolution::Problem::Ambiguous;
+        r.pair = {};
+    }
+    return r;
+}
+
+UnitResolution resolveUnit(QStringView text, const Quantity *hint)
+{
+    UnitResolution r;
+    r.candidates = findUnits(text, hint);
+    if (r.candidates.isEmpty()) {
+        r.problem = UnitResolution::Problem::Unknown;
+        r.suggestions = suggestions(text, hint);
+    } else if (r.candidates.size() == 1) {
+        r.unit = r.candidates.first();
+    } else {
+        r.problem = UnitResolution::Problem::Ambiguous;
+    }
+    return r;
+}
+
+} // namespace unitavo

@@ -1,0 +1,125 @@
+// SPDX-FileCopyrightText: The Unitavo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// One conversion by unit names, as one press of "Calcola" in a window just opened: results,
+// failures and the empty result, the value of a fractional inch split over its three boxes.
+#include "conversion.h"
+#include "presssupport.h"
+
+#include <QTest>
+
+using namespace unitavo;
+using namespace unitavo::test;
+
+class TestConversion : public QObject {
+    Q_OBJECT
+
+private slots:
+    void convert_data();
+    void convert();
+    void splitFraction_data();
+    void splitFraction();
+};
+
+void TestConversion::convert_data()
+{
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("to");
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("expected");
+
+    const QString noResult = QStringLiteral("<no result>");
+    // One row under English settings and one under Italian ones, every point a comma there.
+    const auto both = [](const char *tag, const QString &value, const char *from, const char *to,
+                          const QString &expected) {
+        QTest::addRow("%s en", tag) << value << from << to << english << expected;
+        QTest::addRow("%s it", tag)
+            << italianText(value) << from << to << italian << italianText(expected);
+    };
+    both("km to mi", "3", "km", "mi", "1.8641135766");
+    both("decimal input", "1.5", "km", "m", "1500");
+    both("negative", "-40", "degC", "degF", "-40");
+    both("window-held pivot starts at 0", "1", "g", "kg", "0.001");
+    both("g as gravity", "1", "g", "m/s2", "9.80664999978774");
+    both("text pivot copied", "abc", "m", "m", "abc");
+    both("whole and fraction", "3 5/8", "in-frac", "in-frac", "3 20/32");
+    both("fraction alone", "5/8", "in-frac", "in", "0.625");
+    both("whole alone", "3", "in-frac", "in-frac", "3 ");
+    both("fraction with its own sign", "-2 1/2", "in-frac", "in-frac", "-2 1/2");
+    both("empty denominator reads 0", "1 7/", "in-frac", "in-frac", "1 ");
+    both("decimal whole", "1.5 1/4", "in-frac", "in", "1.75");
+    both("into thirty-seconds", "1", "m", "in-frac", "39 12/32");
+    both("carry to the next inch", "2.54", "cm", "in-frac", "1 ");
+    both("slope of 100 percent", "100", "%", "deg", "45");
+    both("slope of 50 percent", "50", "%", "deg", "26.565051177078");
+    both("slope past 100 percent", "150", "%", "deg", noResult);
+    both("angle past 45 degrees", "46", "deg", "%", noResult);
+    both("typed number too large", "1E400", "m", "km", outOfRange());
+    both("source step overflows", "1E308", "km", "nm", outOfRange());
+    both("beyond the fractional output", "833", "m", "in-frac", outOfRange());
+    both("not a number", "abc", "km", "m", notANumber());
+    both("fraction not a number", "3 x/8", "in-frac", "in", notANumber());
+    QTest::newRow("grouping refused, it") << QStringLiteral("1.5") << "km"
+                                          << "m" << italian << notANumber();
+    QTest::newRow("comma refused, en") << QStringLiteral("1,5") << "km"
+                                       << "m" << english << notANumber();
+}
+
+void TestConversion::convert()
+{
+    QFETCH(QString, value);
+    QFETCH(QString, from);
+    QFETCH(QString, to);
+    QFETCH(QLocale, locale);
+    QFETCH(QString, expected);
+    const PairResolution pair = resolvePair(from, to);
+    QVERIFY(pair.ok());
+    const ConversionResult r = unitavo::convert(pair.pair, value, locale);
+    switch (r.status) {
+    case ConversionResult::Status::Result:
+        QVERIFY(!r.text.isEmpty());
+        QCOMPARE(r.text, expected);
+        break;
+    case ConversionResult::Status::Failed:
+        QCOMPARE(QStringLiteral("<failure %1>").arg(int(r.failure)), expected);
+        break;
+    case ConversionResult::Status::NoResult:
+        QCOMPARE(QStringLiteral("<no result>"), expected);
+        break;
+    }
+}
+
+void TestConversion::splitFraction_data()
+{
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("parts");
+
+    QTest::newRow("whole and fraction") << "3 5/8"
+                                        << "3|5|8";
+    QTest::newRow("fraction alone") << "5/8"
+                                    << "0|5|8";
+    QTest::newRow("whole alone") << "3"
+                                 << "3||";
+    QTest::newRow("blanks around") << "  3   5 / 8 "
+                                   << "3|5|8";
+    QTest::newRow("negative whole") << "-2 1/2"
+                                    << "-2|1|2";
+    QTest::newRow("decimal whole") << "1,5 1/4"
+                                   << "1,5|1|4";
+    QTest::newRow("no denominator") << "1 7/"
+                                    << "1|7|";
+    QTest::newRow("parts kept as typed") << "a b/c"
+                                         << "a|b|c";
+}
+
+void TestConversion::splitFraction()
+{
+    QFETCH(QString, value);
+    QFETCH(QString, parts);
+    const FractionParts p = unitavo::splitFraction(value);
+    QCOMPARE(QStringList({p.whole, p.numerator, p.denominator}).join(u'|'), parts);
+}
+
+QTEST_GUILESS_MAIN(TestConversion)
+#include "tst_conversion.moc"
