@@ -8,6 +8,9 @@ endif()
 
 set(expected
     bin/unitavo
+    bin/unitavo-converti
+    share/bash-completion/completions/unitavo-converti
+    share/man/man1/unitavo-converti.1
     share/applications/${APP_ID}.desktop
     share/metainfo/${APP_ID}.metainfo.xml
     share/icons/hicolor/scalable/apps/${APP_ID}.svg
@@ -24,9 +27,10 @@ if(NOT IS_DIRECTORY ${PREFIX}/bin OR NOT EXISTS ${PREFIX}/bin/unitavo)
     message(FATAL_ERROR "no program installed")
 endif()
 
-# Nothing but the program goes into bin: tests and tools stay in the build tree.
+# Nothing but the two programs goes into bin: tests and tools stay in the build tree.
 file(GLOB installed_programs RELATIVE ${PREFIX}/bin ${PREFIX}/bin/*)
-if(NOT installed_programs STREQUAL "unitavo")
+list(SORT installed_programs)
+if(NOT installed_programs STREQUAL "unitavo;unitavo-converti")
     message(FATAL_ERROR "unexpected programs installed: ${installed_programs}")
 endif()
 
