@@ -12,8 +12,8 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QRegularExpression>
 #include <QTextStream>
+#include <algorithm>
 
 namespace {
 
@@ -206,6 +206,14 @@ QStringList hideNegatives(const QStringList &args, QStringList &hidden)
     return shown;
 }
 
+// "5/8": one slash, a digit, no blanks.
+bool looksLikeFraction(QStringView arg)
+{
+    return arg.count(u'/') == 1
+        && std::any_of(arg.begin(), arg.end(), [](QChar c) { return c.isDigit(); })
+        && std::none_of(arg.begin(), arg.end(), [](QChar c) { return c.isSpace(); });
+}
+
 QString restored(const QString &arg, const QStringList &hidden)
 {
     if (arg.startsWith(QChar(kHiddenMark)))
@@ -290,8 +298,7 @@ int Converter::run(const QStringList &arguments)
     }
 
     // "3 5/8" typed without quotes arrives as two arguments: the second is a fraction, no unit.
-    static const QRegularExpression fraction(QStringLiteral("^[^/\\s]*\\d[^/\\s]*/[^/\\s]*$"));
-    if (positional.size() >= 3 && fraction.match(positional[1]).hasMatch()
+    if (positional.size() >= 3 && looksLikeFraction(positional[1])
         && findUnits(positional[1], hint).isEmpty()) {
         positional[0] += u' ' + positional[1];
         positional.removeAt(1);

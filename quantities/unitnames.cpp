@@ -4,7 +4,6 @@
 
 #include "catalogue.h"
 
-#include <QHash>
 #include <algorithm>
 #include <cstring>
 #include <vector>
@@ -13,15 +12,15 @@ namespace unitavo {
 
 namespace {
 
-// Every symbol and name of the catalogue by its match key, built once.
+// Every symbol and name of the catalogue with its match key, in the catalogue's order, built
+// once. A few thousand keys: comparing them all is quicker than sorting or hashing them first.
 struct Index {
     struct Entry {
         QString key;
         UnitRef unit;
         int ordinal = 0; // the unit's place in the catalogue
     };
-    std::vector<Entry> entries; // in the catalogue's order
-    QHash<QString, QList<UnitRef>> byKey;
+    std::vector<Entry> entries;
 };
 
 const Index &index()
@@ -30,14 +29,15 @@ const Index &index()
         Index index;
         int ordinal = 0;
         for (const UnitRef unit : allUnits()) {
-            QStringList texts = unitNames(unit);
-            texts.prepend(unitSymbol(unit));
-            for (const QString &text : texts) {
-                const QString key = matchKey(text);
-                QList<UnitRef> &units = index.byKey[key];
-                if (!units.contains(unit))
-                    units.append(unit);
-                index.entries.push_back({key, unit, ordinal});
+            const UnitRow &row = unit.unit();
+            index.entries.push_back({matchKey(QString::fromUtf8(row.symbol)), unit, ordinal});
+            for (const char *name = row.names; *name;) {
+                const char *end = std::strchr(name, '|');
+                const qsizetype size = end ? end - name : qsizetype(std::strlen(name));
+                if (size > 0)
+                    index.entries.push_back(
+                        {matchKey(QString::fromUtf8(name, size)), unit, ordinal});
+                name += end ? size + 1 : size;
             }
             ++ordinal;
         }
@@ -164,39 +164,49 @@ QList<UnitRef> allUnits(const Quantity *within)
 QString matchKey(QStringView text)
 {
     // Compatibility decomposition splits accented letters into letter and accent, and turns "²"
-    // into "2" and the micro sign into mu.
-    const QString decomposed = text.toString().normalized(QString::NormalizationForm_KD);
-    QString key;
-    key.reserve(decomposed.size());
+    // into "2" and the micro sign into mu. Most texts are plain ASCII and need none of it.
+    const bool ascii
+        = std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
+    const QString decomposed
+        = ascii ? QString() : text.toString().normalized(QString::NormalizationForm_KD);
+    const QStringView source = ascii ? text : QStringView(decomposed);
+    QString key(source.size(), Qt::Uninitialized);
+    QChar *out = key.data();
+    qsizetype size = 0;
     bool blank = false;
-    for (QChar c : decomposed) {
-        if (c.category() == QChar::Mark_NonSpacing || c == u'^' || c == u'.')
+    for (QChar c : source) {
+        if (c == u'^' || c == u'.' || (!ascii && c.category() == QChar::Mark_NonSpacing))
             continue;
-        if (c.isSpace() || c == u'-' || c == u'_' || c == u'(' || c == u')') {
-            blank = !key.isEmpty() && !key.endsWith(u'/');
+        if (c == u' ' || c == u'-' || c == u'_' || c == u'(' || c == u')'
+            || (c.unicode() < 0x80 ? c.unicode() >= 9 && c.unicode() <= 13 : c.isSpace())) {
+            blank = size > 0 && out[size - 1] != u'/';
             continue;
         }
         if (c == u'\u2019' || c == u'\u2018' || c == u'`')
             c = u'\'';
+        else if (c >= u'A' && c <= u'Z')
+            c = QChar(c.unicode() + (u'a' - u'A'));
         if (blank && c != u'/')
-            key += u' ';
+            out[size++] = u' ';
         blank = false;
-        key += c;
+        out[size++] = c;
     }
-    return key.toCaseFolded();
+    key.truncate(size);
+    return ascii ? key : key.toCaseFolded();
 }
 
 QList<UnitRef> findUnits(QStringView text, const Quantity *within)
 {
-    const QList<UnitRef> units = index().byKey.value(matchKey(text));
-    if (!within)
+    const QString key = matchKey(text);
+    QList<UnitRef> units;
+    if (key.isEmpty())
         return units;
-    QList<UnitRef> inside;
-    for (const UnitRef unit : units) {
-        if (unit.quantity == within)
-            inside.append(unit);
+    for (const Index::Entry &entry : index().entries) {
+        if (entry.key == key && (!within || entry.unit.quantity == within)
+            && !units.contains(entry.unit))
+            units.append(entry.unit);
     }
-    return inside;
+    return units;
 }
 
 QList<UnitRef> suggestions(QStringView text, const Quantity *within, int count)
