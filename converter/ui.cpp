@@ -41,7 +41,7 @@ QIcon appIcon()
 
 QFont defaultFont()
 {
-    return fontLike("Liberation Sans", 8.0);
+    return fontLike(defaultFontFamily, 8.0);
 }
 
 void setFailureReporter(FailureReporter r)
