@@ -30,9 +30,12 @@ QString mailLink()
 
 void openWithDesktop(const QString &address)
 {
+#ifndef Q_OS_WIN
     // xdg-open gets the text exactly as built, as one argument and without a shell.
     if (QProcess::startDetached(QStringLiteral("xdg-open"), {address}))
         return;
+#endif
+    // On Windows this is the shell's own "open" of the address.
     QDesktopServices::openUrl(QUrl(address, QUrl::TolerantMode));
 }
 

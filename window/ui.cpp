@@ -43,7 +43,7 @@ QIcon appIcon()
 
 QFont defaultFont()
 {
-    return fontLike("Liberation Sans", 8.0);
+    return fontLike(defaultFontFamily, 8.0);
 }
 
 QFont shrunkToFit(QFont font, const std::function<bool(const QFont &)> &fits)

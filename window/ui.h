@@ -21,7 +21,13 @@ inline QRect fromTwips(const Rect &r)
     return QRect(fromTwips(r.left), fromTwips(r.top), fromTwips(r.width), fromTwips(r.height));
 }
 
-// The font of every caption, close to an 8-point sans serif of the classic desktop.
+// The font of every caption, close to an 8-point sans serif of the classic desktop: Arial, the
+// face the layout was drawn in, on Windows; its metric twin elsewhere.
+#ifdef Q_OS_WIN
+inline constexpr char defaultFontFamily[] = "Arial";
+#else
+inline constexpr char defaultFontFamily[] = "Liberation Sans";
+#endif
 QFont defaultFont();
 // The nearest available font to a named one at a size in points, sized in logical pixels so that
 // it keeps its place beside controls that are sized in logical pixels too.

@@ -1,0 +1,38 @@
+# SPDX-FileCopyrightText: The Unitavo developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
+# What a Windows build adds to a program: the application icon, made from the PNG renderings in
+# data/icons, and a version resource. Packaging and deployment are scripts/windows's.
+
+enable_language(RC)
+find_program(ICOTOOL icotool NO_CMAKE_FIND_ROOT_PATH REQUIRED)
+set(unitavo_ico ${CMAKE_CURRENT_BINARY_DIR}/generated/unitavo.ico)
+set(unitavo_ico_images)
+foreach(size IN ITEMS 16 32 48 64 128)
+    list(APPEND unitavo_ico_images ${PROJECT_SOURCE_DIR}/data/icons/unitavo-${size}.png)
+endforeach()
+# The 256-pixel image stays a PNG inside the icon, as Windows expects for that size.
+add_custom_command(OUTPUT ${unitavo_ico}
+    COMMAND ${ICOTOOL} -c -o ${unitavo_ico} ${unitavo_ico_images}
+        -r ${PROJECT_SOURCE_DIR}/data/icons/unitavo-256.png
+    DEPENDS ${unitavo_ico_images} ${PROJECT_SOURCE_DIR}/data/icons/unitavo-256.png
+    COMMENT "Making unitavo.ico"
+    VERBATIM)
+
+# unitavo_windows_program(TARGET DESCRIPTION [CONSOLE]): icon and version resource for a program;
+# without CONSOLE it is a windowed program that opens no console.
+function(unitavo_windows_program target description)
+    cmake_parse_arguments(arg "CONSOLE" "" "" ${ARGN})
+    set(UNITAVO_RC_DESCRIPTION "${description}")
+    set(UNITAVO_RC_FILENAME "$<TARGET_FILE_NAME:${target}>")
+    set(UNITAVO_RC_NAME ${target})
+    set(UNITAVO_RC_ICON ${unitavo_ico})
+    set(rc ${CMAKE_CURRENT_BINARY_DIR}/generated/${target}.rc)
+    configure_file(${PROJECT_SOURCE_DIR}/data/windows/program.rc.in ${rc}.in @ONLY)
+    file(GENERATE OUTPUT ${rc} INPUT ${rc}.in)
+    set_source_files_properties(${rc} PROPERTIES OBJECT_DEPENDS ${unitavo_ico} GENERATED TRUE)
+    target_sources(${target} PRIVATE ${rc})
+    if(NOT arg_CONSOLE)
+        set_target_properties(${target} PROPERTIES WIN32_EXECUTABLE ON)
+    endif()
+endfunction()
