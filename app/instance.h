@@ -1,0 +1,72 @@
+// SPDX-FileCopyrightText: The Unitavo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// Unitavo on the session bus. The program that holds Unitavo's name there takes the requests of
+// a later `unitavo --open` or `unitavo --copy`, so that these open no second main window. The bus
+// is a convenience: without one Unitavo runs as it always has.
+
+#include <QDBusContext>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+namespace unitavo {
+
+class MainWindow;
+
+inline constexpr char kBusName[] = "org.unitavo.Unitavo";
+inline constexpr char kBusPath[] = "/org/unitavo/Unitavo";
+inline constexpr char kBusInterface[] = "org.unitavo.Unitavo1";
+// The error a refused request is answered with; its message is the Italian sentence.
+inline constexpr char kRefusedError[] = "org.unitavo.Unitavo1.Error.Refused";
+
+// org.unitavo.Unitavo1, exported by the program that holds the name.
+class Instance : public QObject, protected QDBusContext {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.unitavo.Unitavo1")
+
+public:
+    explicit Instance(MainWindow &main, QObject *parent = nullptr);
+
+    // Exports this object on the session bus; false where there is no bus.
+    bool exportOnBus();
+
+    // Opens the quantity's converter window as its main-window button does and, with VALUE FROM
+    // TO, makes that conversion in it through its controls. Both happen once control returns to
+    // the event loop, after a caller on the bus has had its answer. A request that cannot be
+    // carried out changes no window: it is reported as the windows report a failure, and its
+    // message is returned (empty for a request carried out).
+    QString open(const QString &quantity, const QStringList &conversion);
+    // Puts the text on the clipboard, which stays Unitavo's for as long as it runs.
+    void copy(const QString &text);
+
+public slots:
+    // On the bus: `conversion` is empty or VALUE FROM TO. A refused request is answered with
+    // kRefusedError.
+    void Open(const QString &quantity, const QStringList &conversion);
+    void Copy(const QString &text);
+
+private:
+    MainWindow &m_main;
+};
+
+// Asks for Unitavo's name on the session bus.
+enum class Claim {
+    Holding, // this program holds the name now
+    Queued, // it gets the name when the program holding it ends
+    Held, // another program holds it and it was not to wait
+    NoBus,
+};
+Claim claimBusName(bool wait);
+
+// What became of a request handed to the program that holds the name.
+struct Handover {
+    enum class Outcome { Done, Refused, NoOneAnswered };
+    Outcome outcome = Outcome::NoOneAnswered;
+    QString message; // Refused: why
+};
+Handover handOverOpen(const QString &quantity, const QStringList &conversion);
+Handover handOverCopy(const QString &text);
+
+} // namespace unitavo
