@@ -16,6 +16,7 @@ set(expected
     share/icons/hicolor/scalable/apps/${APP_ID}.svg
     share/man/man1/unitavo.1
     libexec/unitavo-search
+    share/man/man1/unitavo-search.1
     share/dbus-1/services/org.unitavo.Unitavo.SearchProvider.service
     share/gnome-shell/search-providers/org.unitavo.Unitavo.search-provider.ini
     share/krunner/dbusplugins/org.unitavo.Unitavo.desktop)
