@@ -37,33 +37,17 @@ void TestConversion::convert_data()
         QTest::addRow("%s it", tag)
             << italianText(value) << from << to << italian << italianText(expected);
     };
-    both("km to mi", "3", "km", "mi", "1.8641135766");
-    both("decimal input", "1.5", "km", "m", "1500");
-    both("negative", "-40", "degC", "degF", "-40");
+    // The command-line golden table has the usual cases; these are the press's edges.
     both("window-held pivot starts at 0", "1", "g", "kg", "0.001");
-    both("g as gravity", "1", "g", "m/s2", "9.80664999978774");
-    both("text pivot copied", "abc", "m", "m", "abc");
-    both("whole and fraction", "3 5/8", "in-frac", "in-frac", "3 20/32");
     both("fraction alone", "5/8", "in-frac", "in", "0.625");
     both("whole alone", "3", "in-frac", "in-frac", "3 ");
     both("fraction with its own sign", "-2 1/2", "in-frac", "in-frac", "-2 1/2");
     both("empty denominator reads 0", "1 7/", "in-frac", "in-frac", "1 ");
     both("decimal whole", "1.5 1/4", "in-frac", "in", "1.75");
-    both("into thirty-seconds", "1", "m", "in-frac", "39 12/32");
-    both("carry to the next inch", "2.54", "cm", "in-frac", "1 ");
+    both("fraction not a number", "3 x/8", "in-frac", "in", notANumber());
     both("slope of 100 percent", "100", "%", "deg", "45");
-    both("slope of 50 percent", "50", "%", "deg", "26.565051177078");
-    both("slope past 100 percent", "150", "%", "deg", noResult);
     both("angle past 45 degrees", "46", "deg", "%", noResult);
     both("typed number too large", "1E400", "m", "km", outOfRange());
-    both("source step overflows", "1E308", "km", "nm", outOfRange());
-    both("beyond the fractional output", "833", "m", "in-frac", outOfRange());
-    both("not a number", "abc", "km", "m", notANumber());
-    both("fraction not a number", "3 x/8", "in-frac", "in", notANumber());
-    QTest::newRow("grouping refused, it") << QStringLiteral("1.5") << "km"
-                                          << "m" << italian << notANumber();
-    QTest::newRow("comma refused, en") << QStringLiteral("1,5") << "km"
-                                       << "m" << english << notANumber();
 }
 
 void TestConversion::convert()
