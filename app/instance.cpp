@@ -9,9 +9,6 @@
 #include "windowrequest.h"
 
 #include <QClipboard>
-#include <QDBusConnection>
-#include <QDBusConnectionInterface>
-#include <QDBusMessage>
 #include <QGuiApplication>
 #include <QPointer>
 #include <QTimer>
@@ -19,41 +16,10 @@
 
 namespace unitavo {
 
-namespace {
-
-// A request is handed over in far less; a program that takes longer is stuck.
-constexpr int kHandoverTimeout = 10000; // milliseconds
-
-Handover handOver(const QString &method, const QVariantList &arguments)
-{
-    QDBusConnection bus = QDBusConnection::sessionBus();
-    if (!bus.isConnected())
-        return {};
-    QDBusMessage call = QDBusMessage::createMethodCall(
-        QLatin1String(kBusName), QLatin1String(kBusPath), QLatin1String(kBusInterface), method);
-    call.setArguments(arguments);
-    call.setAutoStartService(false);
-    const QDBusMessage reply = bus.call(call, QDBus::Block, kHandoverTimeout);
-    if (reply.type() == QDBusMessage::ReplyMessage)
-        return {Handover::Outcome::Done, {}};
-    if (reply.errorName() == QLatin1String(kRefusedError))
-        return {Handover::Outcome::Refused, reply.errorMessage()};
-    return {};
-}
-
-} // namespace
-
 Instance::Instance(MainWindow &main, QObject *parent)
     : QObject(parent)
     , m_main(main)
 { }
-
-bool Instance::exportOnBus()
-{
-    QDBusConnection bus = QDBusConnection::sessionBus();
-    return bus.isConnected()
-        && bus.registerObject(QLatin1String(kBusPath), this, QDBusConnection::ExportAllSlots);
-}
 
 QString Instance::open(const QString &quantity, const QStringList &conversion)
 {
@@ -78,48 +44,6 @@ QString Instance::open(const QString &quantity, const QStringList &conversion)
 void Instance::copy(const QString &text)
 {
     QGuiApplication::clipboard()->setText(text);
-}
-
-void Instance::Open(const QString &quantity, const QStringList &conversion)
-{
-    const QString problem = open(quantity, conversion);
-    if (!problem.isEmpty() && calledFromDBus())
-        sendErrorReply(QLatin1String(kRefusedError), problem);
-}
-
-void Instance::Copy(const QString &text)
-{
-    copy(text);
-}
-
-Claim claimBusName(bool wait)
-{
-    QDBusConnection bus = QDBusConnection::sessionBus();
-    if (!bus.isConnected())
-        return Claim::NoBus;
-    const auto reply = bus.interface()->registerService(QLatin1String(kBusName),
-        wait ? QDBusConnectionInterface::QueueService : QDBusConnectionInterface::DontQueueService);
-    if (!reply.isValid())
-        return Claim::NoBus;
-    switch (reply.value()) {
-    case QDBusConnectionInterface::ServiceRegistered:
-        return Claim::Holding;
-    case QDBusConnectionInterface::ServiceQueued:
-        return Claim::Queued;
-    case QDBusConnectionInterface::ServiceNotRegistered:
-        break;
-    }
-    return Claim::Held;
-}
-
-Handover handOverOpen(const QString &quantity, const QStringList &conversion)
-{
-    return handOver(QStringLiteral("Open"), {quantity, conversion});
-}
-
-Handover handOverCopy(const QString &text)
-{
-    return handOver(QStringLiteral("Copy"), {text});
 }
 
 } // namespace unitavo

@@ -2,11 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// Unitavo on the session bus. The program that holds Unitavo's name there takes the requests of
-// a later `unitavo --open` or `unitavo --copy`, so that these open no second main window. The bus
-// is a convenience: without one Unitavo runs as it always has.
+// The running Unitavo and the requests it takes from outside its windows. On the session bus the
+// program that holds Unitavo's name takes the requests of a later `unitavo --open` or
+// `unitavo --copy`, so that these open no second main window. The bus is a convenience: without
+// one, or where Qt has no D-Bus, each program carries out its own request.
 
-#include <QDBusContext>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -21,15 +21,13 @@ inline constexpr char kBusInterface[] = "org.unitavo.Unitavo1";
 // The error a refused request is answered with; its message is the Italian sentence.
 inline constexpr char kRefusedError[] = "org.unitavo.Unitavo1.Error.Refused";
 
-// org.unitavo.Unitavo1, exported by the program that holds the name.
-class Instance : public QObject, protected QDBusContext {
+class Instance : public QObject {
     Q_OBJECT
-    Q_CLASSINFO("D-Bus Interface", "org.unitavo.Unitavo1")
 
 public:
     explicit Instance(MainWindow &main, QObject *parent = nullptr);
 
-    // Exports this object on the session bus; false where there is no bus.
+    // Exports org.unitavo.Unitavo1 (Open, Copy) on the session bus; false where there is none.
     bool exportOnBus();
 
     // Opens the quantity's converter window as its main-window button does and, with VALUE FROM
@@ -40,12 +38,6 @@ public:
     QString open(const QString &quantity, const QStringList &conversion);
     // Puts the text on the clipboard, which stays Unitavo's for as long as it runs.
     void copy(const QString &text);
-
-public slots:
-    // On the bus: `conversion` is empty or VALUE FROM TO. A refused request is answered with
-    // kRefusedError.
-    void Open(const QString &quantity, const QStringList &conversion);
-    void Copy(const QString &text);
 
 private:
     MainWindow &m_main;
