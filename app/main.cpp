@@ -1,4 +1,4 @@
-#include "mainwindow.h"
+#include "launch.h"
 #include "ui.h"
 
 #include <QApplication>
@@ -9,8 +9,6 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("org.unitavo.Unitavo"));
     // Every window, message boxes included, takes the application's icon.
     QApplication::setWindowIcon(unitavo::appIcon());
-    unitavo::MainWindow window;
-    window.show();
     // The program ends when its last window closes, whichever that is.
-    return app.exec();
+    return unitavo::launch(QCoreApplication::arguments());
 }

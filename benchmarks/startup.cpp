@@ -1,12 +1,14 @@
 // The whole program as it starts: built from the program's own app/main.cpp and libraries, with an
 // observer that the application installs when it is created. The observer ends the run from the
-// event loop once the main window has been painted.
+// event loop once the main window has been painted. What it does besides is told by the words of
+// UNITAVO_BENCH_STARTUP, since the program's own command line refuses options it does not know:
 //   unitavo_bench_startup                 start, show the main window, quit
-//   unitavo_bench_startup --all-windows   then click the ten buttons one after the other, each
+//   UNITAVO_BENCH_STARTUP=all-windows unitavo_bench_startup
+//                                         then click the ten buttons one after the other, each
 //                                         waiting for its window's first paint, print the times
 //                                         in milliseconds (wall clock, then processor) and quit
 //                                         with all windows open
-//   --memory (alone or after --all-windows) also prints the resident memory before quitting
+//   memory (alone or beside all-windows)  also prints the resident memory before quitting
 #include "catalogue.h"
 #include "converterwindow.h"
 #include "mainwindow.h"
@@ -73,9 +75,9 @@ void openAll(const unitavo::bench::PaintWatch &watch)
 void observe()
 {
     unitavo::bench::silenceOffscreenRaise();
-    const QStringList arguments = QCoreApplication::arguments();
-    const bool allWindows = arguments.contains(QLatin1String("--all-windows"));
-    const bool memory = arguments.contains(QLatin1String("--memory"));
+    const QStringList words = qEnvironmentVariable("UNITAVO_BENCH_STARTUP").split(u' ');
+    const bool allWindows = words.contains(QLatin1String("all-windows"));
+    const bool memory = words.contains(QLatin1String("memory"));
     auto *watch = new unitavo::bench::PaintWatch;
     watch->setParent(QCoreApplication::instance());
     watch->afterFirstWindow([watch, allWindows, memory] {

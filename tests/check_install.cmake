@@ -15,6 +15,14 @@ set(expected
     share/metainfo/${APP_ID}.metainfo.xml
     share/icons/hicolor/scalable/apps/${APP_ID}.svg
     share/man/man1/unitavo.1)
+if(SEARCH)
+    list(APPEND expected
+        libexec/unitavo-search
+        share/man/man1/unitavo-search.1
+        share/dbus-1/services/org.unitavo.Unitavo.SearchProvider.service
+        share/gnome-shell/search-providers/org.unitavo.Unitavo.search-provider.ini
+        share/krunner/dbusplugins/org.unitavo.Unitavo.desktop)
+endif()
 foreach(size 16 32 48 64 128 256)
     list(APPEND expected share/icons/hicolor/${size}x${size}/apps/${APP_ID}.png)
 endforeach()
@@ -32,6 +40,26 @@ file(GLOB installed_programs RELATIVE ${PREFIX}/bin ${PREFIX}/bin/*)
 list(SORT installed_programs)
 if(NOT installed_programs STREQUAL "unitavo;unitavo-converti")
     message(FATAL_ERROR "unexpected programs installed: ${installed_programs}")
+endif()
+
+# The session bus starts the installed search service, which GNOME Shell and KRunner find by the
+# bus name it owns.
+if(SEARCH)
+    file(READ ${PREFIX}/share/dbus-1/services/org.unitavo.Unitavo.SearchProvider.service service)
+    if(NOT service MATCHES "\nName=org.unitavo.Unitavo.SearchProvider\n"
+        OR NOT service MATCHES "\nExec=([^\n]+)\n")
+        message(FATAL_ERROR "the search service's .service file names no service or program")
+    endif()
+    if(NOT CMAKE_MATCH_1 MATCHES "/libexec/unitavo-search$")
+        message(FATAL_ERROR "the search service's .service file starts ${CMAKE_MATCH_1}")
+    endif()
+    foreach(file gnome-shell/search-providers/org.unitavo.Unitavo.search-provider.ini
+            krunner/dbusplugins/org.unitavo.Unitavo.desktop)
+        file(READ ${PREFIX}/share/${file} provider)
+        if(NOT provider MATCHES "=org.unitavo.Unitavo.SearchProvider\n")
+            message(FATAL_ERROR "${file} does not name the search service")
+        endif()
+    endforeach()
 endif()
 
 # The desktop entry starts the installed program by name and uses the installed icon.

@@ -362,6 +362,22 @@ void ConverterWindow::applyInputLayout(int row)
         extra->setVisible(layout.extrasVisible);
 }
 
+void ConverterWindow::enter(int sourceRow, int targetRow, const BoxTexts &typed)
+{
+    if (!m_loaded)
+        return;
+    const Controls &c = *m_controls;
+    c.sources->button(sourceRow)->click();
+    for (const BoxText &t : typed) {
+        if (QLineEdit *box = c.box(t.box)) {
+            box->setText(t.text);
+            box->setCursorPosition(0);
+        }
+    }
+    c.targets->button(targetRow)->click();
+    c.form->findChild<QPushButton *>(QLatin1String(kCalcola))->click();
+}
+
 void ConverterWindow::calcola()
 {
     if (!m_loaded)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "quantity.h"
+#include "press.h"
 
 #include <QWidget>
 #include <memory>
@@ -22,6 +22,10 @@ public:
     void present();
     // Runs one conversion from the current input and selections, as a click on "Calcola" does.
     void calcola();
+    // Makes a conversion as a user does, through the window's own controls: clicks the source
+    // unit, types the boxes, clicks the target unit and presses "Calcola". The window must be
+    // shown.
+    void enter(int sourceRow, int targetRow, const BoxTexts &typed);
 
     const Quantity &quantity() const { return m_quantity; }
     double heldPivot() const { return m_heldPivot; }

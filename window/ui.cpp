@@ -15,6 +15,12 @@ FailureReporter &reporter()
     return current;
 }
 
+MessageReporter &messageReporter()
+{
+    static MessageReporter current;
+    return current;
+}
+
 } // namespace
 
 QFont fontLike(const char *family, double points)
@@ -66,6 +72,21 @@ void reportFailure(QWidget *window, Failure failure)
     }
     QMessageBox::warning(
         window, window ? window->windowTitle() : QString(), failureMessage(failure));
+}
+
+void setMessageReporter(MessageReporter r)
+{
+    messageReporter() = std::move(r);
+}
+
+void reportMessage(QWidget *window, const QString &message)
+{
+    if (messageReporter()) {
+        messageReporter()(window, message);
+        return;
+    }
+    QMessageBox::warning(
+        window, window ? window->windowTitle() : QStringLiteral("Unitavo"), message);
 }
 
 } // namespace unitavo

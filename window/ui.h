@@ -46,4 +46,11 @@ using FailureReporter = std::function<void(QWidget *window, Failure failure)>;
 void setFailureReporter(FailureReporter reporter);
 void reportFailure(QWidget *window, Failure failure);
 
+// Where a request that Unitavo refuses is reported (an unknown quantity or unit asked for from
+// the command line or the desktop): the same message box, titled with the window's caption, or
+// Unitavo's name without a window; tests install their own.
+using MessageReporter = std::function<void(QWidget *window, const QString &message)>;
+void setMessageReporter(MessageReporter reporter);
+void reportMessage(QWidget *window, const QString &message);
+
 } // namespace unitavo

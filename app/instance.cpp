@@ -1,0 +1,49 @@
+// SPDX-FileCopyrightText: The Unitavo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "instance.h"
+
+#include "catalogue.h"
+#include "converterwindow.h"
+#include "mainwindow.h"
+#include "ui.h"
+#include "windowrequest.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QPointer>
+#include <QTimer>
+#include <algorithm>
+
+namespace unitavo {
+
+Instance::Instance(MainWindow &main, QObject *parent)
+    : QObject(parent)
+    , m_main(main)
+{ }
+
+QString Instance::open(const QString &quantity, const QStringList &conversion)
+{
+    const auto read = readWindowRequest(quantity, conversion, QLocale());
+    if (const QString *problem = std::get_if<QString>(&read)) {
+        // Reported over the main window while it is shown, else on its own.
+        QPointer<QWidget> over = m_main.isVisible() ? &m_main : nullptr;
+        QTimer::singleShot(0, this, [over, message = *problem] { reportMessage(over, message); });
+        return *problem;
+    }
+    const WindowRequest request = std::get<WindowRequest>(read);
+    QTimer::singleShot(0, this, [this, request] {
+        const auto &quantities = catalogue();
+        const auto place = std::find(quantities.begin(), quantities.end(), request.quantity);
+        ConverterWindow *window = m_main.showQuantity(int(place - quantities.begin()));
+        if (request.converts)
+            window->enter(request.pair.from.row, request.pair.to.row, request.boxes);
+    });
+    return {};
+}
+
+void Instance::copy(const QString &text)
+{
+    QGuiApplication::clipboard()->setText(text);
+}
+
+} // namespace unitavo

@@ -1,0 +1,20 @@
+// SPDX-FileCopyrightText: The Unitavo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QStringList>
+
+namespace unitavo {
+
+// Runs Unitavo as its command line asks, in an application already created, and returns the exit
+// status:
+//   unitavo                              the main window, as always
+//   unitavo --open QUANTITY [VALUE FROM TO]
+//                                        the main window and the quantity's converter window,
+//                                        with the conversion made; handed to the Unitavo running
+//                                        in the session when there is one
+//   unitavo --copy TEXT                  the text on the clipboard, through the Unitavo running
+//                                        in the session or else without a window
+int launch(const QStringList &arguments);
+
+} // namespace unitavo

@@ -1,0 +1,30 @@
+// SPDX-FileCopyrightText: The Unitavo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Where Qt has no D-Bus there is no session bus to meet on: every program carries out its own
+// request.
+#include "instance.h"
+
+namespace unitavo {
+
+bool Instance::exportOnBus()
+{
+    return false;
+}
+
+Claim claimBusName(bool)
+{
+    return Claim::NoBus;
+}
+
+Handover handOverOpen(const QString &, const QStringList &)
+{
+    return {};
+}
+
+Handover handOverCopy(const QString &)
+{
+    return {};
+}
+
+} // namespace unitavo
