@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Unitavo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Number text and the core press, without widgets. Every figure here should stay well under a
 // microsecond: a press is one text read, a few multiplications and one text written.
 #include "catalogue.h"

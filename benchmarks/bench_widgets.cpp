@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Unitavo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The windows, offscreen: a press through the widgets, building and showing the main window, and
 // the first opening of each converter window (its object created, its controls loaded, painted).
 // Qt's own start-up (fonts, style) is paid once before the first figure; the cost of a cold

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Unitavo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The yardstick for the converter's start-up and memory: a Qt Widgets program that shows one
 // empty window of the main window's size and quits once it has been painted, observed the same
 // way as the converter.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Unitavo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Times two programs as whole processes, run by turns so that a change in the machine's load
 // touches both alike: fork, exec, wait, with a monotonic clock, and the peak resident memory that
 // the kernel reports for each child. Prints "key value" lines for scripts/bench.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Unitavo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The whole program as it starts: built from the program's own app/main.cpp and libraries, with an
 // observer that the application installs when it is created. The observer ends the run from the
 // event loop once the main window has been painted. What it does besides is told by the words of

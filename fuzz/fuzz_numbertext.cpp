@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Unitavo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Number text under arbitrary input: textToNumber and numberToText never crash, a number's own
 // text reads back to the same text, the forms that are no number stay refused, and the quick
 // reading gives, bit for bit, what the general one gives.

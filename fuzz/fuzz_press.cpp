@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Unitavo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // One press of "Calcola" under arbitrary input, for every quantity that has units: any source and
 // target row (none selected included), any typed texts, any window-held pivot, Italian or English.
 // A press either writes sound texts or reports a failure; it never writes the text of a non-finite

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Unitavo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // How a fuzz target stops on a broken property: it prints the property, the input in a form that

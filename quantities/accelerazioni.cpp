@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Unitavo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Accelerations, through the metre per second squared. The pivot lives for one press and starts
 // empty, so a press with no source selected shows 0 for every target.
 #include "catalogue.h"

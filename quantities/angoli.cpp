@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Unitavo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Plane angles, through the sexagesimal degree. The pivot lives for one press and holds nothing or
 // a number of degrees. Every unit but percent slope is one factor, the number of that unit in one
 // degree; percent slope goes through the arctangent on the way in and the tangent on the way out.

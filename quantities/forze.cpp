@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Unitavo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Forces, through the kilogram-force. The pivot is held by the window between presses.
 #include "catalogue.h"
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Unitavo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Lengths, through the metre, with a per-press pivot. Beside the twenty decimal units the window
 // reads and writes inches as a whole number plus a fraction: three extra controls on the input
 // row take the fraction, and the result is shown in thirty-seconds of an inch.

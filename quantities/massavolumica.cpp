@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Unitavo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Densities, through the kilogram per cubic metre (the gram per litre). The pivot lives for one
 // press and starts empty.
 #include "catalogue.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Unitavo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Temperatures, through the degree Celsius. The pivot lives for one press; the Celsius row keeps
 // the typed text itself, so Celsius to Celsius copies the input as typed.
 #include "catalogue.h"

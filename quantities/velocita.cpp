@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Unitavo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Speeds, through the kilometre per hour. The pivot is held by the window between presses.
 #include "catalogue.h"
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Unitavo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Volumes, through the litre. The pivot lives for one press: the litre row stores the typed text
 // as it is, and it is read as a number only when a target step meets it, so litre to litre
 // copies the input verbatim.

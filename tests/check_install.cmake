@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: The Unitavo developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the build into PREFIX and checks every file the desktop needs is where it looks for it.
 file(REMOVE_RECURSE ${PREFIX})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX}

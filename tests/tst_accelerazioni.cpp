@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Unitavo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Accelerations through the metre per second squared, a pivot that lives for one press.
 #include "catalogue.h"
 #include "presssupport.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Unitavo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The angle window's press: ten units by one factor each, percent slope through the arctangent
 // and the tangent with its limits, and whole-number factors held as integers.
 #include "catalogue.h"

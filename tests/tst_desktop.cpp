@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Unitavo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What assistive technologies and the desktop see of the windows: names, roles and the icon.
 #include "catalogue.h"
 #include "converterwindow.h"

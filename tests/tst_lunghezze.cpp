@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Unitavo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The lengths window's press, without widgets: the twenty decimal units through the metre, the
 // metre's text pivot, and inches written as a whole number plus a fraction in both directions.
 // Expected texts were worked out apart from this program (15 significant digits, 'G' format).

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Unitavo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The lengths window through its widgets: layout, the input row switching between the decimal and
 // the fractional layout on source clicks, what a reload restores, and presses of "Calcola".
 // Twips become pixels as (twips + 7) / 15, the window's rounding.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Unitavo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The start-up window: buttons, link labels and the life of the converter windows.
 #include "catalogue.h"
 #include "converterwindow.h"

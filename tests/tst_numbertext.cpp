@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Unitavo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Reading and writing numbers in the user's regional format.
 #include "messages.h"
 #include "numbertext.h"

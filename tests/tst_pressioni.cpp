@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Unitavo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The pressures window's press, without widgets: every constant in both directions, the
 // atmosphere's text pivot, the empty pivot, failures and overflow, under Italian and English.
 #include "catalogue.h"

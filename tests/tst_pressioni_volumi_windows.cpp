@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Unitavo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The pressures and volumes windows as the user sees them: geometry, captions, the superscript
 // labels, the tab chain and a press through the widgets.
 #include "catalogue.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Unitavo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Thousands of seeded random actions on the real windows, under Italian and English settings:
 // typing and pasting any text, clicking units, pressing "Calcola" (the button or Enter), closing
 // and reopening windows, opening them from the main window, clicking the links. After every action

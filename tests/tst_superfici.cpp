@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Unitavo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Areas through the square metre, a pivot that lives for one press.
 #include "catalogue.h"
 #include "presssupport.h"

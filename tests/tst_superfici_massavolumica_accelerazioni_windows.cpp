@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Unitavo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The area, density and acceleration windows driven through their widgets.
 #include "catalogue.h"
 #include "converterwindow.h"

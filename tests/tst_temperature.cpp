@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Unitavo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The temperature window's press: five scales through the degree Celsius, offsets and factors
 // applied in their order, the Celsius row's text pivot and the empty pivot of a press with no
 // source selected.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Unitavo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The temperature, angle and velocity windows as the user meets them: one press of "Calcola" each,
 // the velocity pivot kept across closing and showing the window again, the refused percent slope,
 // the tab chains and the placement of the boxes.

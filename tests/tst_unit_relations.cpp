@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Unitavo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Conversions checked against relations that follow from the units' definitions, not from the
 // tables: 1 J/cm is 100 N, a pound is 16 ounces, a cubic foot is 1728 cubic inches, an acre is
 // 160 square perches. A wrong constant in a table shows up here whatever the table says.

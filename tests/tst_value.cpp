@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Unitavo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Arithmetic of the per-press pivot with the constants of a units table.
 #include "presssupport.h"
 #include "quantity.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Unitavo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The velocity window's press: nineteen units through the kilometre per hour, the pivot held by
 // the window between presses, and the per-minute and per-second constants worked out as quotients.
 #include "catalogue.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Unitavo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The volumes window's press, without widgets: every constant in both directions, the litre's
 // text pivot, the empty pivot, failures and overflow, under Italian and English.
 #include "catalogue.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: The Unitavo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Renders the main window and every converter window, after a sample conversion, to PNG files.
 // Usage: unitavo_screenshots OUTPUT_DIR [--dark]   (QT_QPA_PLATFORM=offscreen works without a
 // display; QT_SCALE_FACTOR=2 renders them at twice the size, --dark under a dark Fusion palette)
