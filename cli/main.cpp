@@ -14,6 +14,11 @@
 #include <QCoreApplication>
 #include <QTextStream>
 #include <algorithm>
+#ifdef Q_OS_WIN
+#include <fcntl.h>
+#include <io.h>
+#include <windows.h>
+#endif
 
 namespace {
 
@@ -397,10 +402,44 @@ int Converter::table(const QString &value, const QString &from, const Quantity *
     return Done;
 }
 
+#ifdef Q_OS_WIN
+// A Windows console reads what a program writes in the console's own code page, an older one than
+// UTF-8 unless its user changed it: while unitavo-converti runs it is UTF-8, as the program's
+// output, and then again what it was. The C runtime passes the output on unchanged, "\n" without
+// a "\r", so that it is the same text, byte for byte, as on every other system; and in whole
+// lines, since to a console it would write an unbuffered stream a byte at a time, splitting a
+// letter such as "è" into two bytes that mean nothing alone.
+class Utf8Console {
+public:
+    Utf8Console()
+        : m_before(GetConsoleOutputCP()) // 0 without a console
+    {
+        for (FILE *stream : {stdout, stderr}) {
+            _setmode(_fileno(stream), _O_BINARY);
+            setvbuf(stream, nullptr, _IOFBF, 1 << 16);
+        }
+        if (m_before != 0 && m_before != CP_UTF8)
+            SetConsoleOutputCP(CP_UTF8);
+    }
+    ~Utf8Console()
+    {
+        if (m_before != 0 && m_before != CP_UTF8)
+            SetConsoleOutputCP(m_before);
+    }
+    Q_DISABLE_COPY_MOVE(Utf8Console)
+
+private:
+    const UINT m_before;
+};
+#endif
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
+#ifdef Q_OS_WIN
+    const Utf8Console console;
+#endif
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(kProgram);
     QCoreApplication::setApplicationVersion(QStringLiteral(UNITAVO_RELEASE));

@@ -3,6 +3,7 @@
 
 // unitavo-converti as a user runs it, under Italian and English settings: standard output,
 // standard error and exit status of each command line.
+#include <QLocale>
 #include <QProcess>
 #include <QTest>
 
@@ -132,6 +133,12 @@ void TestConverti::golden()
     QFETCH(QString, out);
     QFETCH(QString, err);
     QFETCH(int, status);
+#ifdef Q_OS_WIN
+    // Windows takes the regional settings from the system, not from the environment, and the
+    // program run here has the test's own: each run checks the rows of its settings.
+    if (!locale.startsWith(QLocale::system().name()))
+        QSKIP("a row for other regional settings");
+#endif
     const Run run = converti(arguments, locale);
     QCOMPARE(run.err, err);
     QCOMPARE(run.out, out);

@@ -1,17 +1,20 @@
 // SPDX-FileCopyrightText: The Unitavo developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
-// What Unitavo takes from Windows: the shell's "open" for the links, Arial for the captions and
-// the decimal separator of the user's regional settings.
+// What Unitavo takes from Windows: the shell's "open" for the links, Arial for the captions, the
+// decimal separator of the user's regional settings; and what it does without a session bus.
 #include "catalogue.h"
 #include "converterwindow.h"
+#include "launch.h"
 #include "linklauncher.h"
 #include "mainwindow.h"
 
+#include <QApplication>
 #include <QDesktopServices>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 #include <QUrl>
 #include <windows.h>
 
@@ -42,6 +45,7 @@ private slots:
     void linksGoToTheShellsOpen();
     void captionsAreArial();
     void decimalSeparatorFollowsRegionalSettings();
+    void openWithoutSessionBus();
 };
 
 void TestPlatformWindows::linksGoToTheShellsOpen_data()
@@ -106,6 +110,56 @@ void TestPlatformWindows::decimalSeparatorFollowsRegionalSettings()
     // 1.5 g = 0.0015 kg
     QCOMPARE(w.findChild<QLineEdit *>(QStringLiteral("txt_sol"))->text(),
         QStringLiteral("0") + separator + QStringLiteral("0015"));
+}
+
+void TestPlatformWindows::openWithoutSessionBus()
+{
+    // What the windows show once unitavo --open has made its conversion, read while it runs.
+    struct Seen {
+        bool main = false;
+        QString value, result, from, to;
+    } seen;
+    QTimer look;
+    look.setInterval(50);
+    look.callOnTimeout([&seen] {
+        QWidget *main = nullptr;
+        QWidget *lengths = nullptr;
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            if (w->isVisible() && w->objectName() == QLatin1String("frm_conv"))
+                main = w;
+            if (w->isVisible() && w->objectName() == QLatin1String("frm_lunghezze"))
+                lengths = w;
+        }
+        const auto *result
+            = lengths ? lengths->findChild<QLineEdit *>(QStringLiteral("txt_sol")) : nullptr;
+        if (!result || result->text().isEmpty())
+            return;
+        seen.main = main != nullptr;
+        seen.value = lengths->findChild<QLineEdit *>(QStringLiteral("txt_conv"))->text();
+        seen.result = result->text();
+        for (QRadioButton *b : lengths->findChildren<QRadioButton *>()) {
+            if (b->isChecked())
+                (b->objectName().endsWith(u'1') ? seen.from : seen.to) = b->objectName();
+        }
+        QApplication::closeAllWindows();
+    });
+    look.start();
+    // Without a request carried out, the test ends rather than waits.
+    QTimer::singleShot(20000, qApp, [] { QApplication::closeAllWindows(); });
+
+    // No session bus to hand the request to: this program opens the windows itself, the main
+    // window and the lengths window with 3 km in miles.
+    const int status = unitavo::launch(
+        {QStringLiteral("unitavo"), QStringLiteral("--open"), QStringLiteral("lunghezze"),
+            QStringLiteral("3"), QStringLiteral("km"), QStringLiteral("mi")});
+    QCOMPARE(status, 0);
+    QVERIFY(seen.main);
+    QCOMPARE(seen.value, QStringLiteral("3"));
+    QCOMPARE(seen.from, QStringLiteral("km1"));
+    QCOMPARE(seen.to, QStringLiteral("mil2"));
+    // 3 km / 1.609344 km per mile
+    QCOMPARE(seen.result,
+        QStringLiteral("1") + regionalDecimalSeparator() + QStringLiteral("8641135766"));
 }
 
 QTEST_MAIN(TestPlatformWindows)
