@@ -13,17 +13,9 @@ here=$(cd "$(dirname "$0")" && pwd)
 python=/usr/bin/python3
 packages="scripts/deps xvfb openbox x11-utils dbus at-spi2-core python3-pyatspi"
 
-skip() {
-    if [ "${CI:-}" = true ]; then
-        echo "FAIL: $1; CI installs it, so this test may not skip there"
-        exit 1
-    fi
-    echo "SKIP: $1"
-    exit 77
-}
-for tool in Xvfb openbox dbus-run-session "$python"; do
-    command -v "$tool" >/dev/null || skip "$tool is missing ($packages installs it)"
-done
+# shellcheck source-path=SCRIPTDIR source=skip.sh
+source "$here/skip.sh"
+need Xvfb openbox dbus-run-session "$python"
 [ -x /usr/libexec/at-spi-bus-launcher ] || skip "the AT-SPI registry is missing ($packages installs it)"
 "$python" -c 'import pyatspi' 2>/dev/null || skip "pyatspi is missing ($packages installs it)"
 

@@ -14,22 +14,14 @@ program=$2
 here=$(cd "$(dirname "$0")" && pwd)
 python=/usr/bin/python3
 
-skip() {
-    if [ "${CI:-}" = true ]; then
-        echo "FAIL: $1; CI installs it, so this test may not skip there"
-        exit 1
-    fi
-    echo "SKIP: $1"
-    exit 77
-}
+# shellcheck source-path=SCRIPTDIR source=skip.sh
+source "$here/skip.sh"
 fail() {
     echo "FAIL: $*"
     exit 1
 }
 packages="scripts/deps xvfb openbox x11vnc x11-utils x11-apps xdotool novnc websockify vncsnapshot chromium python3-numpy python3-pil"
-for tool in Xvfb openbox x11vnc websockify vncsnapshot chromium xdotool xwininfo xwd ss "$python"; do
-    command -v "$tool" >/dev/null || skip "$tool is missing ($packages installs it)"
-done
+need Xvfb openbox x11vnc websockify vncsnapshot chromium xdotool xwininfo xwd ss "$python"
 [ -f /usr/share/novnc/vnc.html ] || skip "noVNC is missing ($packages installs it)"
 "$python" -c 'import numpy, PIL' 2>/dev/null || skip "numpy or PIL is missing ($packages installs them)"
 

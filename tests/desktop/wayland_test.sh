@@ -12,17 +12,9 @@ here=$(cd "$(dirname "$0")" && pwd)
 python=/usr/bin/python3
 packages="scripts/deps weston qt6-wayland dbus at-spi2-core python3-pyatspi"
 
-skip() {
-    if [ "${CI:-}" = true ]; then
-        echo "FAIL: $1; CI installs it, so this test may not skip there"
-        exit 1
-    fi
-    echo "SKIP: $1"
-    exit 77
-}
-for tool in weston dbus-run-session "$python"; do
-    command -v "$tool" >/dev/null || skip "$tool is missing ($packages installs it)"
-done
+# shellcheck source-path=SCRIPTDIR source=skip.sh
+source "$here/skip.sh"
+need weston dbus-run-session "$python"
 plugins=$(find /usr/lib/*/qt6/plugins/platforms -name 'libqwayland*.so' 2>/dev/null | head -n1)
 [ -n "$plugins" ] || skip "Qt's wayland platform is missing ($packages installs it)"
 "$python" -c 'import pyatspi' 2>/dev/null || skip "pyatspi is missing ($packages installs it)"
