@@ -56,7 +56,7 @@ private slots:
     void resolvePair_data();
     void resolvePair();
     void suggestionsForUnknownTexts();
-    void quantitiesAndCaptions();
+    void quantitiesById();
 };
 
 // Within a quantity a symbol or name leads to one unit, the unit it belongs to; symbols are
@@ -168,22 +168,12 @@ void TestUnitNames::suggestionsForUnknownTexts()
         describe({resolveUnit(u"gal", &quantities::volumi()).unit}), QStringLiteral("volumi:gal"));
 }
 
-void TestUnitNames::quantitiesAndCaptions()
+// A quantity by its id or its caption, accents optional; not by its window's name.
+void TestUnitNames::quantitiesById()
 {
-    QCOMPARE(quantityId(quantities::massavolumica()), QStringLiteral("massavolumica"));
     QCOMPARE(findQuantityById(u"Velocità"), &quantities::velocita());
     QCOMPARE(findQuantityById(u"Massa Volumica"), &quantities::massavolumica());
     QCOMPARE(findQuantityById(u"frm_forze"), nullptr);
-
-    // Blanks collapsed, the superscript written after the caption.
-    const auto caption = [](const Quantity &q, const char16_t *symbol) {
-        const QList<UnitRef> units = unitavo::findUnits(symbol, &q);
-        return units.size() == 1 ? unitCaption(units.first()) : QString();
-    };
-    QCOMPARE(caption(quantities::lunghezze(), u"km"), QStringLiteral("chilometri (km)"));
-    QCOMPARE(caption(quantities::massavolumica(), u"kg/m3"), QStringLiteral("kg/m³"));
-    QCOMPARE(
-        caption(quantities::pressioni(), u"cmHg"), QStringLiteral("centimetri di mercurio 0°"));
 }
 
 QTEST_GUILESS_MAIN(TestUnitNames)
