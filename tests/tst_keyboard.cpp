@@ -36,21 +36,13 @@ class TestKeyboard : public QObject {
     Q_OBJECT
 
 private slots:
-    void focusShowsAtOpen_data();
+    void focusShowsAtOpen_data() { addEveryWindow(); }
     void focusShowsAtOpen();
-    void mainWindowFocusShowsAtOpen();
     void closeKeys_data();
     void closeKeys();
     void returnPressesMainButtons_data();
     void returnPressesMainButtons();
 };
-
-void TestKeyboard::focusShowsAtOpen_data()
-{
-    QTest::addColumn<QByteArray>("window");
-    for (const Quantity *q : catalogue())
-        QTest::newRow(q->name) << QByteArray(q->name);
-}
 
 // The top source button holds the focus and the style draws it, before any key is pressed; the
 // same after the window is closed and shown again.
@@ -68,16 +60,6 @@ void TestKeyboard::focusShowsAtOpen()
         w->present();
         QVERIFY(QTest::qWaitForWindowActive(w.get()));
     }
-}
-
-void TestKeyboard::mainWindowFocusShowsAtOpen()
-{
-    MainWindow main([](const QString &) {});
-    main.show();
-    QVERIFY(QTest::qWaitForWindowActive(&main));
-    QWidget *first = child(main, QStringLiteral("btn_accelerazioni"));
-    QCOMPARE(QApplication::focusWidget(), first);
-    QVERIFY(focusShows(first));
 }
 
 void TestKeyboard::closeKeys_data()
@@ -129,7 +111,8 @@ void TestKeyboard::returnPressesMainButtons_data()
     QTest::newRow("Space on Forze") << int(Qt::Key_Space) << 0 << 2;
 }
 
-// The key on the focused button opens its window, and only that one.
+// The main window opens with its first button's focus shown; the key on the focused button opens
+// its window, and only that one.
 void TestKeyboard::returnPressesMainButtons()
 {
     QFETCH(int, key);
@@ -138,6 +121,8 @@ void TestKeyboard::returnPressesMainButtons()
     MainWindow main([](const QString &) {});
     main.show();
     QVERIFY(QTest::qWaitForWindowActive(&main));
+    QCOMPARE(QApplication::focusWidget(), child(main, QStringLiteral("btn_accelerazioni")));
+    QVERIFY(focusShows(QApplication::focusWidget()));
     const QString name = QString::fromLatin1(catalogue().at(index)->button);
     child<QPushButton>(main, name)->setFocus();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));

@@ -46,6 +46,14 @@ template <typename T = QWidget> T *child(const QWidget &window, BoxName name)
     return child<T>(&window, name.latin1());
 }
 
+// One data row per converter window, named after it, in the column "window".
+inline void addEveryWindow()
+{
+    QTest::addColumn<QByteArray>("window");
+    for (const Quantity *q : catalogue())
+        QTest::newRow(q->name) << QByteArray(q->name);
+}
+
 // Clicks the named source and target buttons (nullptr clicks none), types the input and clicks
 // "Calcola"; returns what the result box shows then.
 inline QString pressWith(
