@@ -66,9 +66,12 @@ Run runUnitavo(const QStringList &arguments)
     return {process.exitCode(), QString::fromUtf8(process.readAllStandardError())};
 }
 
-// What a converter window shows: its checked unit buttons, its input and its result.
-QString shown(const ConverterWindow *window)
+// What the quantity's converter window shows: its checked unit buttons, its input and its result.
+QString shown(const MainWindow &main, const QString &id)
 {
+    const auto &all = catalogue();
+    const auto *window = main.existingWindow(
+        int(std::find(all.begin(), all.end(), findQuantityById(id)) - all.begin()));
     if (!window || !window->isVisible())
         return QStringLiteral("(not shown)");
     QStringList checked;
@@ -80,13 +83,6 @@ QString shown(const ConverterWindow *window)
     return QStringList{checked.join(u' '), test::child<QLineEdit>(*window, kInputBox)->text(),
         test::child<QLineEdit>(*window, kResultBox)->text()}
         .join(u'|');
-}
-
-int indexOf(const char *id)
-{
-    const auto &all = catalogue();
-    return int(
-        std::find(all.begin(), all.end(), findQuantityById(QString::fromLatin1(id))) - all.begin());
 }
 
 // A number as the session's settings write it: "6,2" under Italian ones, "6.2" under English.
@@ -110,7 +106,6 @@ private slots:
     void activation_data();
     void activation();
     void krunnerCopies();
-    void openHere();
     void secondOpenReachesThisOne();
     void refused();
     void startsWithoutBus();
@@ -148,33 +143,20 @@ void TestBus::interfaces_data()
     QTest::addColumn<QString>("out");
 
     // The signatures GNOME Shell's and KRunner's documentation give.
-    QTest::newRow("GetInitialResultSet") << kGnome << "GetInitialResultSet"
-                                         << "as"
-                                         << "as";
-    QTest::newRow("GetSubsearchResultSet") << kGnome << "GetSubsearchResultSet"
-                                           << "asas"
-                                           << "as";
-    QTest::newRow("GetResultMetas") << kGnome << "GetResultMetas"
-                                    << "as"
-                                    << "aa{sv}";
-    QTest::newRow("ActivateResult") << kGnome << "ActivateResult"
-                                    << "sasu"
-                                    << "";
-    QTest::newRow("LaunchSearch") << kGnome << "LaunchSearch"
-                                  << "asu"
-                                  << "";
-    QTest::newRow("Match") << kRunner << "Match"
-                           << "s"
-                           << "a(sssida{sv})";
-    QTest::newRow("Actions") << kRunner << "Actions"
-                             << ""
-                             << "a(sss)";
-    QTest::newRow("Run") << kRunner << "Run"
-                         << "ss"
-                         << "";
-    QTest::newRow("Teardown") << kRunner << "Teardown"
-                              << ""
-                              << "";
+    const auto row
+        = [](const char *interface, const char *method, const char *in, const char *out) {
+              QTest::newRow(method) << QString::fromLatin1(interface) << QString::fromLatin1(method)
+                                    << QString::fromLatin1(in) << QString::fromLatin1(out);
+          };
+    row(kGnome, "GetInitialResultSet", "as", "as");
+    row(kGnome, "GetSubsearchResultSet", "asas", "as");
+    row(kGnome, "GetResultMetas", "as", "aa{sv}");
+    row(kGnome, "ActivateResult", "sasu", "");
+    row(kGnome, "LaunchSearch", "asu", "");
+    row(kRunner, "Match", "s", "a(sssida{sv})");
+    row(kRunner, "Actions", "", "a(sss)");
+    row(kRunner, "Run", "ss", "");
+    row(kRunner, "Teardown", "", "");
 }
 
 void TestBus::interfaces()
@@ -281,8 +263,8 @@ void TestBus::activation()
     else
         call(kRunnerPath, kRunner, "Run", {id, QString()});
     // The service starts unitavo --open, which hands the request to this program.
-    const int index = indexOf(qPrintable(quantityId(*conversion.pair.from.quantity)));
-    QTRY_COMPARE_WITH_TIMEOUT(shown(m_main->existingWindow(index)), shows, 30000);
+    QTRY_COMPARE_WITH_TIMEOUT(
+        shown(*m_main, quantityId(*conversion.pair.from.quantity)), shows, 30000);
 }
 
 void TestBus::krunnerCopies()
@@ -293,27 +275,21 @@ void TestBus::krunnerCopies()
     QTRY_COMPARE_WITH_TIMEOUT(QGuiApplication::clipboard()->text(), local("6.213711922"), 30000);
 }
 
-void TestBus::openHere()
-{
-    // What the first unitavo --open does in its own process: 1 atm = 1.01325 bar.
-    QVERIFY(m_instance->open(QStringLiteral("pressioni"), {"1", "atm", "bar"}).isEmpty());
-    QTRY_COMPARE(shown(m_main->existingWindow(indexOf("pressioni"))), local("atm1 bar2|1|1.01325"));
-}
-
 void TestBus::secondOpenReachesThisOne()
 {
     // The second program ends once it has handed the request over: it kept no main window open.
     QCOMPARE(runUnitavo({"--open", "superfici", "2", "ha", "m2"}).status, 0);
-    QTRY_COMPARE(shown(m_main->existingWindow(indexOf("superfici"))), "ettari m2|2|20000");
+    QTRY_COMPARE(shown(*m_main, QStringLiteral("superfici")), "ettari m2|2|20000");
 }
 
 void TestBus::refused()
 {
-    // A window showing 1 m/s = 3.6 km/h is asked for a value that is no number here.
-    const int index = indexOf("velocita");
-    QVERIFY(m_instance->open(QStringLiteral("velocita"), {"1", "m/s", "km/h"}).isEmpty());
+    // A window showing 1 m/s = 3.6 km/h, as the program asked for it opens it, is asked for a
+    // value that is no number here.
+    const QString velocity = QStringLiteral("velocita");
+    QVERIFY(m_instance->open(velocity, {"1", "m/s", "km/h"}).isEmpty());
     const QString before = local("kmh2 msec|1|3.6");
-    QTRY_COMPARE(shown(m_main->existingWindow(index)), before);
+    QTRY_COMPARE(shown(*m_main, velocity), before);
     m_reports.clear();
 
     const QString value = QLocale().decimalPoint() == u',' ? "1.5" : "1,5";
@@ -322,7 +298,7 @@ void TestBus::refused()
     QCOMPARE(run.status, 1);
     QVERIFY2(run.err.endsWith(message + u'\n'), qPrintable(run.err)); // after any of Qt's notes
     QTRY_COMPARE(m_reports, QStringList{message});
-    QCOMPARE(shown(m_main->existingWindow(index)), before);
+    QCOMPARE(shown(*m_main, velocity), before);
 }
 
 void TestBus::startsWithoutBus()
