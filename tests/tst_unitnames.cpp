@@ -117,14 +117,12 @@ void TestUnitNames::resolvePair_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("expected");
     addRow("g with a force", "g|kg|", "forze:g>kg");
-    addRow("g with an acceleration", "g|m/s2|", "accelerazioni:g>m/s2");
     addRow("gal with a volume", "gal|l|", "volumi:gal>l");
     addRow("g and gal", "g|gal|", "accelerazioni:g>Gal");
     addRow("kn with a speed", "kn|km/h|", "velocita:kn>km/h");
     addRow("kN with a force", "kN|N|", "forze:kN>N");
     addRow("C with a temperature", "C|F|", "temperature:degC>degF");
     addRow("g and g", "g|g|", "ambiguous accelerazioni forze");
-    addRow("g and g, forces", "g|g|forze", "forze:g>g");
     addRow("two quantities", "km|kg|", "different");
     addRow("unknown target", "km||", "unknown");
     addRow("not in the hinted quantity", "kg|m|lunghezze", "unknown");
@@ -145,22 +143,14 @@ void TestUnitNames::resolvePair()
 
 void TestUnitNames::suggestionsForUnknownTexts()
 {
-    // A typing slip, a word cut short, a letter left out, a text like no unit.
-    QCOMPARE(describe(suggestions(u"kmx").mid(0, 1)), QStringLiteral("lunghezze:km"));
+    // A word cut short, a letter left out, a text like no unit. The command-line golden rows show
+    // the suggestions for a typing slip and for units of two quantities.
     QCOMPARE(describe(suggestions(u"chilometr").mid(0, 1)), QStringLiteral("lunghezze:km"));
     QCOMPARE(describe(suggestions(u"celsus")), QStringLiteral("temperature:degC"));
     QCOMPARE(suggestions(u"xyzzy"), QList<UnitRef>());
     QCOMPARE(suggestions(u"chilo", nullptr, 3).size(), 3);
     QCOMPARE(describe(suggestions(u"chilometr", &quantities::superfici())),
         QStringLiteral("superfici:km2"));
-
-    const PairResolution unknown = unitavo::resolvePair(u"kmx", u"m");
-    QVERIFY(unknown.toSuggestions.isEmpty());
-    QCOMPARE(describe(unknown.fromSuggestions.mid(0, 1)), QStringLiteral("lunghezze:km"));
-    // Two quantities: for each text, the closest units of the other's quantity.
-    const PairResolution different = unitavo::resolvePair(u"km", u"kg");
-    QCOMPARE(describe(different.fromSuggestions.mid(0, 1)), QStringLiteral("forze:kg"));
-    QCOMPARE(describe(different.toSuggestions.mid(0, 1)), QStringLiteral("lunghezze:km"));
 
     QCOMPARE(
         describe(resolveUnit(u"gal").candidates), QStringLiteral("accelerazioni:Gal volumi:gal"));
