@@ -167,8 +167,6 @@ void TestMainWindow::linkColourReads_data()
     QTest::newRow("light, blue link") << paletteWith(Qt::white, Qt::black, blue) << blue;
     QTest::newRow("dark, blue link")
         << paletteWith(QColor(0x35, 0x35, 0x35), Qt::white, blue) << QColor();
-    QTest::newRow("black, readable link")
-        << paletteWith(Qt::black, Qt::white, QColor(0x8a, 0xb4, 0xf8)) << QColor(0x8a, 0xb4, 0xf8);
     QTest::newRow("light, pale link")
         << paletteWith(Qt::white, Qt::black, QColor(0xa0, 0xc0, 0xff)) << QColor();
 }
