@@ -25,17 +25,6 @@ QString resultText(QWidget &window)
     return child<QLineEdit>(window, kResultBox)->text();
 }
 
-// Selects the named buttons, types the input and presses "Calcola"; nullptr selects nothing.
-void pressWith(QWidget &window, const char *source, const char *target, const QString &input)
-{
-    if (source)
-        child<QRadioButton>(window, source)->click();
-    if (target)
-        child<QRadioButton>(window, target)->click();
-    child<QLineEdit>(window, kInputBox)->setText(input);
-    child<QPushButton>(window, kCalcola)->click();
-}
-
 int checkedButtons(QWidget &window)
 {
     int n = 0;

@@ -80,7 +80,8 @@ void TestUnitRelations::results()
 }
 
 // 1 of the source unit in the target unit, against its value by definition, within the relative
-// precision of the table's least precise constant on the way.
+// precision of the table's least precise constant on the way: lb/ft³, oz/in³ and the acre are
+// given to ten significant digits.
 void TestUnitRelations::relations_data()
 {
     QTest::addColumn<QByteArray>("window");
@@ -89,21 +90,15 @@ void TestUnitRelations::relations_data()
     QTest::addColumn<double>("exact");
     QTest::addColumn<double>("tolerance");
 
-    QTest::newRow("1 J/cm is 100 N") << QByteArray("frm_forze") << QByteArray("opt_jc1")
-                                     << QByteArray("opt_n2") << 100.0 << 1e-15;
-    QTest::newRow("1 N is 0.01 J/cm") << QByteArray("frm_forze") << QByteArray("opt_n1")
-                                      << QByteArray("opt_jc2") << 0.01 << 1e-15;
-    // lb/ft³ and oz/in³ are given to ten significant digits.
-    QTest::newRow("1 lb/in3 is 1728 lb/ft3")
-        << QByteArray("frm_massavolumica") << QByteArray("lbinc") << QByteArray("lbftc2") << 1728.0
-        << 1e-9;
-    QTest::newRow("1 oz/in3 is 1/16 lb/in3")
-        << QByteArray("frm_massavolumica") << QByteArray("ozinc") << QByteArray("lbinc2") << 0.0625
-        << 1e-9;
-    // The acre is given to ten significant digits.
-    QTest::newRow("1 acre is 160 square perches")
-        << QByteArray("frm_superfici") << QByteArray("acri") << QByteArray("pertiche2") << 160.0
-        << 1e-9;
+    const auto row = [](const char *tag, const char *window, const char *source, const char *target,
+                         double exact, double tolerance) {
+        QTest::newRow(tag) << QByteArray(window) << QByteArray(source) << QByteArray(target)
+                           << exact << tolerance;
+    };
+    row("1 J/cm is 100 N", "frm_forze", "opt_jc1", "opt_n2", 100.0, 1e-15);
+    row("1 lb/in3 is 1728 lb/ft3", "frm_massavolumica", "lbinc", "lbftc2", 1728.0, 1e-9);
+    row("1 oz/in3 is 1/16 lb/in3", "frm_massavolumica", "ozinc", "lbinc2", 0.0625, 1e-9);
+    row("1 acre is 160 square perches", "frm_superfici", "acri", "pertiche2", 160.0, 1e-9);
 }
 
 void TestUnitRelations::relations()

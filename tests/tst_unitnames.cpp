@@ -56,7 +56,7 @@ private slots:
     void resolvePair_data();
     void resolvePair();
     void suggestionsForUnknownTexts();
-    void quantitiesAndCaptions();
+    void quantitiesById();
 };
 
 // Within a quantity a symbol or name leads to one unit, the unit it belongs to; symbols are
@@ -84,21 +84,15 @@ void TestUnitNames::findUnits_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("expected");
-    addRow("upper case", "KM", "lunghezze:km");
-    addRow("Italian plural", "Chilometri", "lunghezze:km");
-    addRow("English", "kilometers", "lunghezze:km");
     addRow("two words, extra blanks", "  MIGLIA   nautiche ", "lunghezze:nmi");
     addRow("accent typed differently", "Rèaumur", "temperature:degRe");
-    addRow("accent left out", "reaumur", "temperature:degRe");
     addRow("superscript", "kg/m³", "massavolumica:kg/m3");
     addRow("caret", "m/s^2", "accelerazioni:m/s2");
     addRow("blanks around slash", "km / h", "velocita:km/h");
     addRow("hyphen as blank", "light year", "lunghezze:ly");
-    addRow("micro sign", "\u00b5m", "lunghezze:um");
     addRow("Greek mu", "\u03bcm", "lunghezze:um");
     addRow("typographic apostrophe", "piedi d\u2019acqua", "pressioni:ftH2O");
     addRow("period and parentheses left out", "gallone UK", "volumi:gal-uk");
-    addRow("g in two quantities", "g", "accelerazioni:g forze:g");
     addRow("gal in two quantities", "GAL", "accelerazioni:Gal volumi:gal");
     addRow("unknown", "kmx", "");
     addRow("blanks", "   ", "");
@@ -117,14 +111,9 @@ void TestUnitNames::resolvePair_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("expected");
     addRow("g with a force", "g|kg|", "forze:g>kg");
-    addRow("g with an acceleration", "g|m/s2|", "accelerazioni:g>m/s2");
-    addRow("gal with a volume", "gal|l|", "volumi:gal>l");
     addRow("g and gal", "g|gal|", "accelerazioni:g>Gal");
-    addRow("kn with a speed", "kn|km/h|", "velocita:kn>km/h");
     addRow("kN with a force", "kN|N|", "forze:kN>N");
-    addRow("C with a temperature", "C|F|", "temperature:degC>degF");
     addRow("g and g", "g|g|", "ambiguous accelerazioni forze");
-    addRow("g and g, forces", "g|g|forze", "forze:g>g");
     addRow("two quantities", "km|kg|", "different");
     addRow("unknown target", "km||", "unknown");
     addRow("not in the hinted quantity", "kg|m|lunghezze", "unknown");
@@ -145,8 +134,8 @@ void TestUnitNames::resolvePair()
 
 void TestUnitNames::suggestionsForUnknownTexts()
 {
-    // A typing slip, a word cut short, a letter left out, a text like no unit.
-    QCOMPARE(describe(suggestions(u"kmx").mid(0, 1)), QStringLiteral("lunghezze:km"));
+    // A word cut short, a letter left out, a text like no unit. The command-line golden rows show
+    // the suggestions for a typing slip and for units of two quantities.
     QCOMPARE(describe(suggestions(u"chilometr").mid(0, 1)), QStringLiteral("lunghezze:km"));
     QCOMPARE(describe(suggestions(u"celsus")), QStringLiteral("temperature:degC"));
     QCOMPARE(suggestions(u"xyzzy"), QList<UnitRef>());
@@ -154,36 +143,18 @@ void TestUnitNames::suggestionsForUnknownTexts()
     QCOMPARE(describe(suggestions(u"chilometr", &quantities::superfici())),
         QStringLiteral("superfici:km2"));
 
-    const PairResolution unknown = unitavo::resolvePair(u"kmx", u"m");
-    QVERIFY(unknown.toSuggestions.isEmpty());
-    QCOMPARE(describe(unknown.fromSuggestions.mid(0, 1)), QStringLiteral("lunghezze:km"));
-    // Two quantities: for each text, the closest units of the other's quantity.
-    const PairResolution different = unitavo::resolvePair(u"km", u"kg");
-    QCOMPARE(describe(different.fromSuggestions.mid(0, 1)), QStringLiteral("forze:kg"));
-    QCOMPARE(describe(different.toSuggestions.mid(0, 1)), QStringLiteral("lunghezze:km"));
-
     QCOMPARE(
         describe(resolveUnit(u"gal").candidates), QStringLiteral("accelerazioni:Gal volumi:gal"));
     QCOMPARE(
         describe({resolveUnit(u"gal", &quantities::volumi()).unit}), QStringLiteral("volumi:gal"));
 }
 
-void TestUnitNames::quantitiesAndCaptions()
+// A quantity by its id or its caption, accents optional; not by its window's name.
+void TestUnitNames::quantitiesById()
 {
-    QCOMPARE(quantityId(quantities::massavolumica()), QStringLiteral("massavolumica"));
     QCOMPARE(findQuantityById(u"Velocità"), &quantities::velocita());
     QCOMPARE(findQuantityById(u"Massa Volumica"), &quantities::massavolumica());
     QCOMPARE(findQuantityById(u"frm_forze"), nullptr);
-
-    // Blanks collapsed, the superscript written after the caption.
-    const auto caption = [](const Quantity &q, const char16_t *symbol) {
-        const QList<UnitRef> units = unitavo::findUnits(symbol, &q);
-        return units.size() == 1 ? unitCaption(units.first()) : QString();
-    };
-    QCOMPARE(caption(quantities::lunghezze(), u"km"), QStringLiteral("chilometri (km)"));
-    QCOMPARE(caption(quantities::massavolumica(), u"kg/m3"), QStringLiteral("kg/m³"));
-    QCOMPARE(
-        caption(quantities::pressioni(), u"cmHg"), QStringLiteral("centimetri di mercurio 0°"));
 }
 
 QTEST_GUILESS_MAIN(TestUnitNames)

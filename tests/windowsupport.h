@@ -10,7 +10,9 @@
 #include "ui.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QList>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOption>
@@ -42,6 +44,28 @@ template <typename T = QWidget> T *child(const QWidget &window, const QString &n
 template <typename T = QWidget> T *child(const QWidget &window, BoxName name)
 {
     return child<T>(&window, name.latin1());
+}
+
+// One data row per converter window, named after it, in the column "window".
+inline void addEveryWindow()
+{
+    QTest::addColumn<QByteArray>("window");
+    for (const Quantity *q : catalogue())
+        QTest::newRow(q->name) << QByteArray(q->name);
+}
+
+// Clicks the named source and target buttons (nullptr clicks none), types the input and clicks
+// "Calcola"; returns what the result box shows then.
+inline QString pressWith(
+    QWidget &window, const char *source, const char *target, const QString &input)
+{
+    for (const char *button : {source, target}) {
+        if (button)
+            child<QRadioButton>(window, QLatin1String(button))->click();
+    }
+    child<QLineEdit>(window, kInputBox)->setText(input);
+    child<QPushButton>(window, QLatin1String(kCalcola))->click();
+    return child<QLineEdit>(window, kResultBox)->text();
 }
 
 // The names of the controls that take focus, in the order of the window's focus chain (the order

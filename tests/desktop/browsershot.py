@@ -12,6 +12,7 @@ import base64
 import fcntl
 import json
 import os
+import signal
 import subprocess
 import sys
 import tempfile
@@ -44,10 +45,13 @@ class Browser:
             os.dup2(read, 3)
             os.dup2(write, 4)
 
+        # Chromium leads a process group of its own, which its helpers (renderers, the GPU and
+        # crash handlers) join, so that close() can see them all gone.
         self.process = subprocess.Popen(
             ["chromium", *FLAGS, f"--user-data-dir={profile}", "about:blank"],
             pass_fds=(3, 4),
             preexec_fn=give_pipes,
+            start_new_session=True,
             stdout=subprocess.DEVNULL,
             stderr=subprocess.DEVNULL,
         )
@@ -76,8 +80,35 @@ class Browser:
                 return reply["result"]
 
     def close(self):
-        self.process.kill()
+        """Ends Chromium and every helper it started, and returns once none is left to write to
+        the profile."""
+        try:
+            self.call("Browser.close")
+            self.process.wait(timeout=10)
+        except (SystemExit, OSError, subprocess.TimeoutExpired):
+            pass
+        group = self.process.pid
+        deadline = time.monotonic() + 10
+        while group_running(group) and time.monotonic() < deadline:
+            try:
+                os.killpg(group, signal.SIGKILL)
+            except ProcessLookupError:
+                break
+            time.sleep(0.05)
         self.process.wait()
+
+
+def group_running(group):
+    """Whether a process of the group is still running (a zombie has stopped writing)."""
+    for pid in filter(str.isdigit, os.listdir("/proc")):
+        try:
+            with open(f"/proc/{pid}/stat") as f:
+                state, _, pgrp = f.read().rsplit(")", 1)[1].split()[:3]
+        except (OSError, IndexError):
+            continue
+        if int(pgrp) == group and state != "Z":
+            return True
+    return False
 
 
 def main():
@@ -85,7 +116,8 @@ def main():
         raise SystemExit(__doc__)
     url, output = sys.argv[1], sys.argv[2]
     ready = sys.argv[3] if len(sys.argv) == 4 else "true"
-    with tempfile.TemporaryDirectory() as profile:
+    # Whatever a helper still wrote after close() is no reason to fail: the screenshot is taken.
+    with tempfile.TemporaryDirectory(ignore_cleanup_errors=True) as profile:
         browser = Browser(profile)
         try:
             target = browser.call("Target.createTarget", url=url)["targetId"]

@@ -48,6 +48,35 @@ QStringList gnomeTitles(const QString &query)
     return titles;
 }
 
+// The methods of the interface at the path, each as "Name(in)out" with its arguments' types.
+QStringList methods(const char *path, const char *interface)
+{
+    QXmlStreamReader xml(
+        call(path, "org.freedesktop.DBus.Introspectable", "Introspect", {}).value(0).toString());
+    QStringList names;
+    QStringList types[2]; // of the arguments in and out, one entry a method
+    bool inside = false;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        const auto attribute
+            = [&](const char *a) { return xml.attributes().value(QLatin1String(a)); };
+        if (xml.name() == QLatin1String("interface")) {
+            inside = attribute("name") == QLatin1String(interface);
+        } else if (inside && xml.name() == QLatin1String("method")) {
+            names << attribute("name").toString();
+            types[0] << QString();
+            types[1] << QString();
+        } else if (inside && xml.name() == QLatin1String("arg")) {
+            types[attribute("direction") == u"out"].last() += attribute("type");
+        }
+    }
+    for (qsizetype i = 0; i < names.size(); ++i)
+        names[i] += u'(' + types[0][i] + u')' + types[1][i];
+    names.sort();
+    return names;
+}
+
 struct Run {
     int status = -1;
     QString err;
@@ -66,9 +95,12 @@ Run runUnitavo(const QStringList &arguments)
     return {process.exitCode(), QString::fromUtf8(process.readAllStandardError())};
 }
 
-// What a converter window shows: its checked unit buttons, its input and its result.
-QString shown(const ConverterWindow *window)
+// What the quantity's converter window shows: its checked unit buttons, its input and its result.
+QString shown(const MainWindow &main, const QString &id)
 {
+    const auto &all = catalogue();
+    const auto *window = main.existingWindow(
+        int(std::find(all.begin(), all.end(), findQuantityById(id)) - all.begin()));
     if (!window || !window->isVisible())
         return QStringLiteral("(not shown)");
     QStringList checked;
@@ -80,13 +112,6 @@ QString shown(const ConverterWindow *window)
     return QStringList{checked.join(u' '), test::child<QLineEdit>(*window, kInputBox)->text(),
         test::child<QLineEdit>(*window, kResultBox)->text()}
         .join(u'|');
-}
-
-int indexOf(const char *id)
-{
-    const auto &all = catalogue();
-    return int(
-        std::find(all.begin(), all.end(), findQuantityById(QString::fromLatin1(id))) - all.begin());
 }
 
 // A number as the session's settings write it: "6,2" under Italian ones, "6.2" under English.
@@ -103,14 +128,12 @@ class TestBus : public QObject {
 private slots:
     void initTestCase();
     void cleanupTestCase();
-    void interfaces_data();
     void interfaces();
     void golden_data();
     void golden();
     void activation_data();
     void activation();
     void krunnerCopies();
-    void openHere();
     void secondOpenReachesThisOne();
     void refused();
     void startsWithoutBus();
@@ -140,76 +163,15 @@ void TestBus::cleanupTestCase()
     setFailureReporter({});
 }
 
-void TestBus::interfaces_data()
-{
-    QTest::addColumn<QString>("interface");
-    QTest::addColumn<QString>("method");
-    QTest::addColumn<QString>("in");
-    QTest::addColumn<QString>("out");
-
-    // The signatures GNOME Shell's and KRunner's documentation give.
-    QTest::newRow("GetInitialResultSet") << kGnome << "GetInitialResultSet"
-                                         << "as"
-                                         << "as";
-    QTest::newRow("GetSubsearchResultSet") << kGnome << "GetSubsearchResultSet"
-                                           << "asas"
-                                           << "as";
-    QTest::newRow("GetResultMetas") << kGnome << "GetResultMetas"
-                                    << "as"
-                                    << "aa{sv}";
-    QTest::newRow("ActivateResult") << kGnome << "ActivateResult"
-                                    << "sasu"
-                                    << "";
-    QTest::newRow("LaunchSearch") << kGnome << "LaunchSearch"
-                                  << "asu"
-                                  << "";
-    QTest::newRow("Match") << kRunner << "Match"
-                           << "s"
-                           << "a(sssida{sv})";
-    QTest::newRow("Actions") << kRunner << "Actions"
-                             << ""
-                             << "a(sss)";
-    QTest::newRow("Run") << kRunner << "Run"
-                         << "ss"
-                         << "";
-    QTest::newRow("Teardown") << kRunner << "Teardown"
-                              << ""
-                              << "";
-}
-
+// The signatures GNOME Shell's and KRunner's documentation give, read by introspection; the first
+// call starts the service through its .service file.
 void TestBus::interfaces()
 {
-    QFETCH(QString, interface);
-    QFETCH(QString, method);
-    QFETCH(QString, in);
-    QFETCH(QString, out);
-
-    // The first call starts the service through its .service file.
-    const char *path = interface == QLatin1String(kGnome) ? kGnomePath : kRunnerPath;
-    QXmlStreamReader xml(
-        call(path, "org.freedesktop.DBus.Introspectable", "Introspect", {}).value(0).toString());
-    QString inInterface;
-    QString inMethod;
-    QString found[2]; // the types of the method's arguments in and out
-    bool seen = false;
-    while (!xml.atEnd()) {
-        if (xml.readNext() != QXmlStreamReader::StartElement)
-            continue;
-        const QString name = xml.attributes().value(QLatin1String("name")).toString();
-        if (xml.name() == QLatin1String("interface"))
-            inInterface = name;
-        if (xml.name() == QLatin1String("method"))
-            inMethod = name;
-        if (inInterface != interface || inMethod != method)
-            continue;
-        seen = true;
-        if (xml.name() == QLatin1String("arg"))
-            found[xml.attributes().value(QLatin1String("direction")) == u"out"]
-                += xml.attributes().value(QLatin1String("type"));
-    }
-    QVERIFY(seen);
-    QCOMPARE(found[0], in);
-    QCOMPARE(found[1], out);
+    QCOMPARE(methods(kGnomePath, kGnome),
+        QStringList({"ActivateResult(sasu)", "GetInitialResultSet(as)as",
+            "GetResultMetas(as)aa{sv}", "GetSubsearchResultSet(asas)as", "LaunchSearch(asu)"}));
+    QCOMPARE(methods(kRunnerPath, kRunner),
+        QStringList({"Actions()a(sss)", "Match(s)a(sssida{sv})", "Run(ss)", "Teardown()"}));
 }
 
 void TestBus::golden_data()
@@ -281,8 +243,8 @@ void TestBus::activation()
     else
         call(kRunnerPath, kRunner, "Run", {id, QString()});
     // The service starts unitavo --open, which hands the request to this program.
-    const int index = indexOf(qPrintable(quantityId(*conversion.pair.from.quantity)));
-    QTRY_COMPARE_WITH_TIMEOUT(shown(m_main->existingWindow(index)), shows, 30000);
+    QTRY_COMPARE_WITH_TIMEOUT(
+        shown(*m_main, quantityId(*conversion.pair.from.quantity)), shows, 30000);
 }
 
 void TestBus::krunnerCopies()
@@ -293,27 +255,21 @@ void TestBus::krunnerCopies()
     QTRY_COMPARE_WITH_TIMEOUT(QGuiApplication::clipboard()->text(), local("6.213711922"), 30000);
 }
 
-void TestBus::openHere()
-{
-    // What the first unitavo --open does in its own process: 1 atm = 1.01325 bar.
-    QVERIFY(m_instance->open(QStringLiteral("pressioni"), {"1", "atm", "bar"}).isEmpty());
-    QTRY_COMPARE(shown(m_main->existingWindow(indexOf("pressioni"))), local("atm1 bar2|1|1.01325"));
-}
-
 void TestBus::secondOpenReachesThisOne()
 {
     // The second program ends once it has handed the request over: it kept no main window open.
     QCOMPARE(runUnitavo({"--open", "superfici", "2", "ha", "m2"}).status, 0);
-    QTRY_COMPARE(shown(m_main->existingWindow(indexOf("superfici"))), "ettari m2|2|20000");
+    QTRY_COMPARE(shown(*m_main, QStringLiteral("superfici")), "ettari m2|2|20000");
 }
 
 void TestBus::refused()
 {
-    // A window showing 1 m/s = 3.6 km/h is asked for a value that is no number here.
-    const int index = indexOf("velocita");
-    QVERIFY(m_instance->open(QStringLiteral("velocita"), {"1", "m/s", "km/h"}).isEmpty());
+    // A window showing 1 m/s = 3.6 km/h, as the program asked for it opens it, is asked for a
+    // value that is no number here.
+    const QString velocity = QStringLiteral("velocita");
+    QVERIFY(m_instance->open(velocity, {"1", "m/s", "km/h"}).isEmpty());
     const QString before = local("kmh2 msec|1|3.6");
-    QTRY_COMPARE(shown(m_main->existingWindow(index)), before);
+    QTRY_COMPARE(shown(*m_main, velocity), before);
     m_reports.clear();
 
     const QString value = QLocale().decimalPoint() == u',' ? "1.5" : "1,5";
@@ -322,7 +278,7 @@ void TestBus::refused()
     QCOMPARE(run.status, 1);
     QVERIFY2(run.err.endsWith(message + u'\n'), qPrintable(run.err)); // after any of Qt's notes
     QTRY_COMPARE(m_reports, QStringList{message});
-    QCOMPARE(shown(m_main->existingWindow(index)), before);
+    QCOMPARE(shown(*m_main, velocity), before);
 }
 
 void TestBus::startsWithoutBus()
