@@ -6,6 +6,8 @@
 #include <QVarLengthArray>
 #include <charconv>
 #include <cmath>
+#include <cstdlib>
+#include <iterator>
 #include <system_error>
 
 namespace unitavo {
@@ -171,8 +173,8 @@ QString numberToText(double value, QStringView separator)
         value = 0.0; // drops the sign of negative zero
     else if (std::fabs(value) > largest15)
         value = std::copysign(largest15, value);
-    // QString::number writes in the C locale: "-", ASCII digits, ".", "E+15", no grouping.
-    QString text = QString::number(value, 'G', 15);
+    const std::optional<QString> fast = numbertext::writeFast(value);
+    QString text = fast ? *fast : numbertext::writeGeneral(value);
     const QStringView decimal = usableSeparator(separator);
     if (decimal != u".") {
         const qsizetype point = text.indexOf(u'.');
@@ -186,5 +188,81 @@ QString numberToText(double value, const QLocale &locale)
 {
     return numberToText(value, locale.decimalPoint());
 }
+
+namespace numbertext {
+
+// A normal double is within half a unit in the last place (2^-53 of it, 1.2e-16 at most) of the
+// shortest digits that read back. When those are 15 or fewer, rounding the double itself to 15
+// digits gives them: they are on the 15-digit grid, and half a step of that grid is at least
+// 5e-16 of the number. Denormals have fewer bits and are left to the general way.
+std::optional<QString> writeFast(double value)
+{
+    if (!std::isnormal(value))
+        return std::nullopt;
+    char shortest[32];
+    const auto [end, error] = std::to_chars(
+        std::begin(shortest), std::end(shortest), value, std::chars_format::scientific);
+    if (error != std::errc())
+        return std::nullopt;
+    // "-d.ddde+XX": sign, up to 17 digits, exponent
+    const char *p = shortest;
+    const bool negative = *p == '-';
+    if (negative)
+        ++p;
+    char digits[15];
+    int count = 0;
+    for (; p != end && *p != 'e'; ++p) {
+        if (*p == '.')
+            continue;
+        if (count == int(std::size(digits)))
+            return std::nullopt;
+        digits[count++] = *p;
+    }
+    int exponent = 0;
+    if (p == end || std::from_chars(p + (p[1] == '+' ? 2 : 1), end, exponent).ec != std::errc())
+        return std::nullopt;
+
+    // The form of QString::number(value, 'G', 15): exponent notation for exponents below -4 or
+    // of 15 and above, "E", a sign and at least two digits; otherwise the digits with a point.
+    char text[32];
+    int n = 0;
+    if (negative)
+        text[n++] = '-';
+    if (exponent < -4 || exponent >= 15) {
+        text[n++] = digits[0];
+        if (count > 1)
+            text[n++] = '.';
+        for (int i = 1; i < count; ++i)
+            text[n++] = digits[i];
+        text[n++] = 'E';
+        text[n++] = exponent < 0 ? '-' : '+';
+        const int magnitude = std::abs(exponent);
+        if (magnitude < 10)
+            text[n++] = '0';
+        n = int(std::to_chars(text + n, std::end(text), magnitude).ptr - text);
+    } else if (exponent < 0) {
+        text[n++] = '0';
+        text[n++] = '.';
+        for (int i = exponent + 1; i < 0; ++i)
+            text[n++] = '0';
+        for (int i = 0; i < count; ++i)
+            text[n++] = digits[i];
+    } else {
+        for (int i = 0; i < count || i <= exponent; ++i) {
+            if (i == exponent + 1)
+                text[n++] = '.';
+            text[n++] = i < count ? digits[i] : '0';
+        }
+    }
+    return QString::fromLatin1(text, n);
+}
+
+QString writeGeneral(double value)
+{
+    // QString::number writes in the C locale: "-", ASCII digits, ".", "E+15", no grouping.
+    return QString::number(value, 'G', 15);
+}
+
+} // namespace numbertext
 
 } // namespace unitavo

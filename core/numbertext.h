@@ -54,6 +54,13 @@ namespace numbertext {
 std::optional<double> readFast(QStringView text, QStringView decimal);
 Fallible<double> readGeneral(QStringView text, QStringView decimal);
 
+// The two ways numberToText writes a finite, clamped double with a point, apart for the same
+// reason. The fast one answers only for a normal double whose shortest digits that read back are
+// 15 or fewer, the usual result; the general one, Qt's own, answers for every double, but costs
+// several times more for just those numbers.
+std::optional<QString> writeFast(double value);
+QString writeGeneral(double value);
+
 } // namespace numbertext
 
 } // namespace unitavo

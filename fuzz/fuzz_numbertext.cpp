@@ -3,7 +3,7 @@
 
 // Number text under arbitrary input: textToNumber and numberToText never crash, a number's own
 // text reads back to the same text, the forms that are no number stay refused, and the quick
-// reading gives, bit for bit, what the general one gives.
+// reading and writing give, bit for bit and letter for letter, what the general ones give.
 //
 // Input: the first byte chooses the mode (bit 1: the next eight bytes are a double to write;
 // otherwise the rest is UTF-8 text to read) and the locale (bit 0 and bits 2-3: English, Italian,
@@ -78,6 +78,11 @@ void writeDouble(double x, const QLocale &locale)
     check(
         viaValue && *viaValue == text, "a double value writes the same text as the number", where);
     check(!looksNonFinite(text), "a finite number's text is no word of infinity or NaN", where);
+    if (const std::optional<QString> fast = numbertext::writeFast(x)) {
+        const QString general = numbertext::writeGeneral(x);
+        check(*fast == general, "the quick writing gives what the general one gives",
+            [&] { return where() + QStringLiteral(": quick %1, general %2").arg(*fast, general); });
+    }
     const QString problem = numberTextProblem(text, locale);
     check(problem.isEmpty(), "a number's own text reads back to the same 15-digit text",
         [&] { return where() + QStringLiteral(": ") + problem; });

@@ -32,6 +32,7 @@ private slots:
     void everyLocaleWrites();
     void separatorOfTheSettings();
     void fastPath();
+    void quickWritingAgrees();
 };
 
 namespace {
@@ -352,6 +353,43 @@ void TestNumberText::fastPath()
         QVERIFY2(numbertext::readFast(QString::fromUtf8(typed), u","), typed);
     for (const char *typed : {"0", "1e-320", "1e-400", "1e400", "1.5"})
         QVERIFY2(!numbertext::readFast(QString::fromUtf8(typed), u","), typed);
+}
+
+void TestNumberText::quickWritingAgrees()
+{
+    // Where the quick writing answers it writes what Qt writes: on random doubles, on short
+    // decimals and binary fractions at every scale, and on values halfway between two 15-digit
+    // numbers, where the two could round apart.
+    QRandomGenerator random(20261208);
+    QList<double> values = {12.5, 12258.3125, 1.5e-05, 1e20, 0.986923266716013, 1e-4, 1e15,
+        763287067388048.5, 36603815374805.25, -8064632725286585.0, 5e-324, 0.1 + 0.2};
+    for (int i = 0; i < 100000; ++i) {
+        const quint64 bits = random.generate64();
+        double x;
+        std::memcpy(&x, &bits, sizeof x);
+        if (std::isfinite(x))
+            values << x;
+        const double whole = double(random.bounded(-100000000, 100000000));
+        values << whole * std::pow(10.0, random.bounded(-20, 20))
+               << whole / double(1 << random.bounded(20));
+    }
+    int quick = 0;
+    for (const double x : std::as_const(values)) {
+        const std::optional<QString> fast = numbertext::writeFast(x);
+        if (!fast)
+            continue;
+        ++quick;
+        QVERIFY2(*fast == numbertext::writeGeneral(x),
+            qPrintable(QStringLiteral("%1: quick %2, general %3")
+                           .arg(x, 0, 'g', 17)
+                           .arg(*fast, numbertext::writeGeneral(x))));
+    }
+    // The usual results take the quick way; denormals and 17-digit doubles do not.
+    for (const double x : {12.5, 12258.3125, 1.5e-05, 1e20, 0.986923266716013})
+        QVERIFY2(numbertext::writeFast(x), qPrintable(QString::number(x)));
+    for (const double x : {5e-324, 0.1 + 0.2, 763287067388048.5})
+        QVERIFY2(!numbertext::writeFast(x), qPrintable(QString::number(x, 'g', 17)));
+    QVERIFY(quick > values.size() / 4);
 }
 
 QTEST_GUILESS_MAIN(TestNumberText)
