@@ -41,6 +41,15 @@ QString Instance::open(const QString &quantity, const QStringList &conversion)
     return {};
 }
 
+void Instance::show()
+{
+    QTimer::singleShot(0, this, [this] {
+        m_main.show();
+        m_main.raise();
+        m_main.activateWindow();
+    });
+}
+
 void Instance::copy(const QString &text)
 {
     QGuiApplication::clipboard()->setText(text);
