@@ -12,7 +12,6 @@
 #include <QGuiApplication>
 #include <QPointer>
 #include <QTimer>
-#include <algorithm>
 
 namespace unitavo {
 
@@ -32,9 +31,7 @@ QString Instance::open(const QString &quantity, const QStringList &conversion)
     }
     const WindowRequest request = std::get<WindowRequest>(read);
     QTimer::singleShot(0, this, [this, request] {
-        const auto &quantities = catalogue();
-        const auto place = std::find(quantities.begin(), quantities.end(), request.quantity);
-        ConverterWindow *window = m_main.showQuantity(int(place - quantities.begin()));
+        ConverterWindow *window = m_main.showQuantity(catalogueIndex(*request.quantity));
         if (request.converts)
             window->enter(request.pair.from.row, request.pair.to.row, request.boxes);
     });

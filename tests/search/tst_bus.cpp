@@ -98,9 +98,7 @@ Run runUnitavo(const QStringList &arguments)
 // What the quantity's converter window shows: its checked unit buttons, its input and its result.
 QString shown(const MainWindow &main, const QString &id)
 {
-    const auto &all = catalogue();
-    const auto *window = main.existingWindow(
-        int(std::find(all.begin(), all.end(), findQuantityById(id)) - all.begin()));
+    const auto *window = main.existingWindow(catalogueIndex(*findQuantityById(id)));
     if (!window || !window->isVisible())
         return QStringLiteral("(not shown)");
     QStringList checked;
