@@ -5,14 +5,13 @@
 #include "catalogue.h"
 #include "converterwindow.h"
 #include "mainwindow.h"
-#include "ui.h"
+#include "reporter.h"
 #include "windowrequest.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QPointer>
 #include <QTimer>
-#include <algorithm>
 
 namespace unitavo {
 
@@ -27,18 +26,25 @@ QString Instance::open(const QString &quantity, const QStringList &conversion)
     if (const QString *problem = std::get_if<QString>(&read)) {
         // Reported over the main window while it is shown, else on its own.
         QPointer<QWidget> over = m_main.isVisible() ? &m_main : nullptr;
-        QTimer::singleShot(0, this, [over, message = *problem] { reportMessage(over, message); });
+        QTimer::singleShot(0, this, [over, message = *problem] { report(over, message); });
         return *problem;
     }
     const WindowRequest request = std::get<WindowRequest>(read);
     QTimer::singleShot(0, this, [this, request] {
-        const auto &quantities = catalogue();
-        const auto place = std::find(quantities.begin(), quantities.end(), request.quantity);
-        ConverterWindow *window = m_main.showQuantity(int(place - quantities.begin()));
+        ConverterWindow *window = m_main.showQuantity(catalogueIndex(*request.quantity));
         if (request.converts)
             window->enter(request.pair.from.row, request.pair.to.row, request.boxes);
     });
     return {};
+}
+
+void Instance::show()
+{
+    QTimer::singleShot(0, this, [this] {
+        m_main.show();
+        m_main.raise();
+        m_main.activateWindow();
+    });
 }
 
 void Instance::copy(const QString &text)

@@ -4,9 +4,9 @@
 // Plane angles, through the sexagesimal degree. The pivot lives for one press and holds nothing or
 // a number of degrees. Every unit but percent slope is one factor, the number of that unit in one
 // degree; percent slope goes through the arctangent on the way in and the tangent on the way out.
-#include "catalogue.h"
 #include "numbertext.h"
 #include "press.h"
+#include "quantities.h"
 
 #include <cmath>
 
@@ -169,6 +169,7 @@ constexpr UnitRow rows[] = {
 const Quantity &angoli()
 {
     static const Quantity quantity{
+        .id = "angoli",
         .name = "frm_angoli",
         .caption = "Angoli",
         .button = "btn_angoli",
