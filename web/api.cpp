@@ -9,7 +9,7 @@
 #include "converterwindow.h"
 #include "mainwindow.h"
 #include "messages.h"
-#include "ui.h"
+#include "reporter.h"
 #include "unitnames.h"
 #include "webpage.h"
 #include "windowrequest.h"
@@ -41,11 +41,6 @@ val text(const QString &s)
 QString qstring(const std::string &s)
 {
     return QString::fromStdString(s);
-}
-
-QString quoted(QStringView text)
-{
-    return QStringLiteral("«%1»").arg(text);
 }
 
 // The window of this name, while it is shown.
@@ -85,45 +80,59 @@ val pageRect(const QRect &r)
     return rect;
 }
 
-// Why a pair of unit texts makes no conversion.
-QString pairProblem(const PairResolution &r, const QString &from, const QString &to)
+QStringList described(const QList<UnitRef> &units)
+{
+    QStringList parts;
+    for (const UnitRef unit : units)
+        parts << unitDescription(unitSymbol(unit), quantityId(*unit.quantity), unitCaption(unit));
+    return parts;
+}
+
+QStringList quantityIds(const QList<UnitRef> &units)
+{
+    QStringList ids;
+    for (const UnitRef unit : units)
+        ids << quantityId(*unit.quantity);
+    return ids;
+}
+
+// Why a pair of unit texts makes no conversion, as unitavo-converti says it, less its last line
+// (where to find the list of units).
+QString pairProblem(
+    const PairResolution &r, const QString &from, const QString &to, const Quantity *hint)
 {
     using Problem = PairResolution::Problem;
-    const auto ids = [](const QList<UnitRef> &units) {
-        QStringList names;
-        for (const UnitRef unit : units)
-            names << quantityId(*unit.quantity);
-        names.removeDuplicates();
-        return names.join(QStringLiteral(", "));
-    };
+    QStringList lines;
+    const QString hintId = hint ? quantityId(*hint) : QString();
     switch (r.problem) {
-    case Problem::Unknown: {
-        // The window of the unit that is known says what it lacks, as `unitavo --open` does.
-        const QList<UnitRef> &known
-            = r.fromCandidates.isEmpty() ? r.toCandidates : r.fromCandidates;
-        if (!known.isEmpty()) {
-            const auto read = readWindowRequest(
-                quantityId(*known.first().quantity), {QStringLiteral("1"), from, to}, QLocale::c());
-            if (const QString *problem = std::get_if<QString>(&read))
-                return *problem;
-        }
-        return QStringLiteral("Unità sconosciuta: %1.")
-            .arg(quoted(r.fromCandidates.isEmpty() ? from : to));
-    }
-    case Problem::DifferentQuantities:
-        return QStringLiteral("Le unità %1 (%2) e %3 (%4) sono di grandezze diverse.")
-            .arg(quoted(from), ids(r.fromCandidates), quoted(to), ids(r.toCandidates));
-    case Problem::Ambiguous: {
-        QStringList quantities;
-        for (const Quantity *q : r.quantities)
-            quantities << quantityId(*q);
-        return QStringLiteral("La coppia %1 %2 vale in più grandezze: %3.")
-            .arg(quoted(from), quoted(to), quantities.join(QStringLiteral(", ")));
-    }
     case Problem::None:
         break;
+    case Problem::Unknown:
+        if (r.fromCandidates.isEmpty())
+            lines << unknownUnitMessage(from, hintId, described(r.fromSuggestions));
+        if (r.toCandidates.isEmpty())
+            lines << unknownUnitMessage(to, hintId, described(r.toSuggestions));
+        break;
+    case Problem::DifferentQuantities:
+        lines << differentQuantitiesMessage(
+            from, quantityIds(r.fromCandidates), to, quantityIds(r.toCandidates));
+        if (!r.fromSuggestions.isEmpty())
+            lines << nearUnitsMessage(from, described(r.fromSuggestions));
+        if (!r.toSuggestions.isEmpty())
+            lines << nearUnitsMessage(to, described(r.toSuggestions));
+        break;
+    case Problem::Ambiguous: {
+        QStringList ids, fromCaptions, toCaptions;
+        for (const Quantity *q : r.quantities) {
+            ids << quantityId(*q);
+            fromCaptions << unitCaption(findUnits(from, q).value(0));
+            toCaptions << unitCaption(findUnits(to, q).value(0));
+        }
+        lines << ambiguousPairMessage(from, to, ids, fromCaptions, toCaptions);
+        break;
     }
-    return {};
+    }
+    return lines.join(u'\n');
 }
 
 // unitavo.convert(value, from, to, quantity): the conversion made in the quantity's window, shown
@@ -141,23 +150,23 @@ val convert(const std::string &value, const std::string &from, const std::string
     }
     const PairResolution pair = resolvePair(qstring(from), qstring(to), hint);
     if (!pair.ok())
-        return text(pairProblem(pair, qstring(from), qstring(to)));
+        return text(pairProblem(pair, qstring(from), qstring(to), hint));
 
     const auto &quantities = catalogue();
     const auto place = std::find(quantities.begin(), quantities.end(), pair.pair.from.quantity);
     ConverterWindow *window = g_main->showQuantity(int(place - quantities.begin()));
     // The window's failure comes back as the answer rather than in a message box.
-    std::optional<Failure> failure;
-    setFailureReporter([&failure](QWidget *, Failure f) { failure = f; });
+    std::optional<QString> failure;
+    setReporter([&failure](QWidget *, const QString &message) { failure = message; });
     window->enter(pair.pair.from.row, pair.pair.to.row, typedBoxes(pair.pair.from, qstring(value)));
     reportInMessageBoxes();
     if (failure)
-        return text(failureMessage(*failure));
+        return text(*failure);
     return text(window->findChild<QLineEdit *>(kResultBox.latin1())->text());
 }
 
-// unitavo.read(window, control): the text a control of a shown window shows, or the window's title
-// for "" ; null when the window is not shown or has no such control.
+// unitavo.read(window, control): the text a control of a shown window shows, or for "" the
+// window's title; null when the window is not shown or has no such control.
 val read(const std::string &window, const std::string &control)
 {
     const QWidget *w = shownWindow(qstring(window));

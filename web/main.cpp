@@ -1,9 +1,10 @@
 // SPDX-FileCopyrightText: The Unitavo developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "appicon.h"
+#include "fonts.h"
 #include "instance.h"
 #include "mainwindow.h"
-#include "ui.h"
 #include "webpage.h"
 
 #include <QApplication>

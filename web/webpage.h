@@ -22,8 +22,8 @@ namespace web {
 // last window has closed.
 void installWindowing();
 
-// Failures and refused requests reported as on the desktop, in a message box over the window, but
-// one that does not wait: in the browser a box that waits would hold the page. The box is named
+// What could not be done reported as on the desktop, in a message box over the window, but one
+// that does not wait: in the browser a box that waits would hold the page. The box is named
 // "messaggio". installWindowing() does this too.
 void reportInMessageBoxes();
 

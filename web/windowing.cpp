@@ -3,8 +3,7 @@
 
 #include "catalogue.h"
 #include "instance.h"
-#include "messages.h"
-#include "ui.h"
+#include "reporter.h"
 #include "webpage.h"
 
 #include <QApplication>
@@ -99,6 +98,7 @@ private:
     bool m_painted = false;
 };
 
+// The desktop's message box, opened without waiting for it.
 void warn(QWidget *window, const QString &title, const QString &message)
 {
     auto *box = new QMessageBox(QMessageBox::Warning, title, message, QMessageBox::Ok, window);
@@ -118,10 +118,7 @@ void installWindowing()
 
 void reportInMessageBoxes()
 {
-    setFailureReporter([](QWidget *window, Failure failure) {
-        warn(window, window ? window->windowTitle() : QString(), failureMessage(failure));
-    });
-    setMessageReporter([](QWidget *window, const QString &message) {
+    setReporter([](QWidget *window, const QString &message) {
         warn(window, window ? window->windowTitle() : QStringLiteral("Unitavo"), message);
     });
 }

@@ -201,6 +201,14 @@ def check_conversions(page, program, lang, quantities):
                   f"{shown!r}, in the window {in_box!r}")
 
 
+def check_unit_problems(page, program, lang):
+    """Units that make no conversion: unitavo-converti's message, less where to list the units."""
+    for source, target in (("kmm", "mi"), ("km", "kg")):
+        shown = page.js(f"unitavo.convert('3', {json.dumps(source)}, {json.dumps(target)})")
+        printed, _ = converti(program, lang, "3", source, target)
+        check(shown == printed.rsplit("\n", 1)[0], f"3 {source} {target} gives {shown!r}")
+
+
 def check_opened(page, base, program, lang, shots):
     decimal = page.js("(1.5).toLocaleString(navigator.languages[0])")[1]
     for quantity, value, source, target in OPENED:
@@ -289,6 +297,7 @@ def main():
                 if language == "it-IT":
                     check_windows(page, quantities)
                 check_conversions(page, program, lang, quantities)
+                check_unit_problems(page, program, lang)
                 check_opened(page, base, program, lang, shots if language == "it-IT" else None)
                 check_typed(page, program, lang)
                 check_links_and_end(page)
