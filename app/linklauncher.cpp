@@ -6,8 +6,10 @@
 #include "unitavo_config.h"
 
 #include <QDesktopServices>
-#include <QProcess>
 #include <QUrl>
+#if QT_CONFIG(process)
+#include <QProcess>
+#endif
 
 namespace unitavo {
 
@@ -33,12 +35,12 @@ QString mailLink()
 
 void openWithDesktop(const QString &address)
 {
-#ifndef Q_OS_WIN
+#if !defined(Q_OS_WIN) && QT_CONFIG(process)
     // xdg-open gets the text exactly as built, as one argument and without a shell.
     if (QProcess::startDetached(QStringLiteral("xdg-open"), {address}))
         return;
 #endif
-    // On Windows this is the shell's own "open" of the address.
+    // On Windows this is the shell's own "open" of the address; in the browser a new tab.
     QDesktopServices::openUrl(QUrl(address, QUrl::TolerantMode));
 }
 

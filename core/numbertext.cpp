@@ -4,6 +4,7 @@
 #include "numbertext.h"
 
 #include <QVarLengthArray>
+#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -88,20 +89,44 @@ bool toCForm(QStringView text, QStringView decimal, CForm &out)
 }
 
 // std::from_chars, which is quick, for a number whose value is a normal double; nothing for
-// zero, denormals and numbers beyond the double range.
-std::optional<double> fastValue(const CForm &c)
+// zero, denormals and numbers beyond the double range. A standard library without std::from_chars
+// for doubles (emscripten's libc++) leaves every number to the general way.
+std::optional<double> fastValue([[maybe_unused]] const CForm &c)
 {
+#ifdef __cpp_lib_to_chars
     double value = 0.0;
     const auto [end, error] = std::from_chars(c.begin(), c.end(), value);
     if (error != std::errc() || end != c.end() || !std::isnormal(value))
         return std::nullopt;
     return value;
+#else
+    return std::nullopt;
+#endif
+}
+
+// Whether the whole number is beyond the double range, as the C library reads it.
+bool outOfRange(const CForm &c)
+{
+#ifdef __cpp_lib_to_chars
+    double ignored = 0.0;
+    const auto [end, error] = std::from_chars(c.begin(), c.end(), ignored);
+    return error == std::errc::result_out_of_range && end == c.end();
+#else
+    // std::strtod reads the same C form (its C library has one decimal point, ".", whatever the
+    // locale) and needs it ended by a nul.
+    CForm ended = c;
+    ended.append('\0');
+    char *end = nullptr;
+    errno = 0;
+    std::strtod(ended.data(), &end);
+    return errno == ERANGE && end == ended.data() + c.size();
+#endif
 }
 
 // Qt's own reading in the C locale, for every number. Qt refuses a number beyond the double
 // range, giving infinity for one too large and 0 for one too small (1E-400), which reads as 0,
-// the nearest double. A 0 is taken only when std::from_chars also finds the number out of range,
-// so that no other refusal can ever turn into a zero.
+// the nearest double. A 0 is taken only when the C library also finds the number out of range, so
+// that no other refusal can ever turn into a zero.
 Fallible<double> generalValue(const CForm &c)
 {
     bool ok = false;
@@ -110,9 +135,7 @@ Fallible<double> generalValue(const CForm &c)
         return value;
     if (std::isinf(value))
         return Failure::OutOfRange;
-    double ignored = 0.0;
-    const auto [end, error] = std::from_chars(c.begin(), c.end(), ignored);
-    if (value == 0.0 && error == std::errc::result_out_of_range && end == c.end())
+    if (value == 0.0 && outOfRange(c))
         return c.front() == '-' ? -0.0 : 0.0;
     return Failure::NotANumber;
 }
@@ -195,8 +218,12 @@ namespace numbertext {
 // shortest digits that read back. When those are 15 or fewer, rounding the double itself to 15
 // digits gives them: they are on the 15-digit grid, and half a step of that grid is at least
 // 5e-16 of the number. Denormals have fewer bits and are left to the general way.
-std::optional<QString> writeFast(double value)
+std::optional<QString> writeFast([[maybe_unused]] double value)
 {
+#ifndef __cpp_lib_to_chars
+    // No std::to_chars for doubles (emscripten's libc++): every double is written the general way.
+    return std::nullopt;
+#else
     if (!std::isnormal(value))
         return std::nullopt;
     char shortest[32];
@@ -255,6 +282,7 @@ std::optional<QString> writeFast(double value)
         }
     }
     return QString::fromLatin1(text, n);
+#endif
 }
 
 QString writeGeneral(double value)

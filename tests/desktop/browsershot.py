@@ -33,7 +33,7 @@ FLAGS = [
 
 
 class Browser:
-    def __init__(self, profile):
+    def __init__(self, profile, flags=FLAGS):
         to_browser_read, self.to_browser = os.pipe()
         self.from_browser, from_browser_write = os.pipe()
 
@@ -48,7 +48,7 @@ class Browser:
         # Chromium leads a process group of its own, which its helpers (renderers, the GPU and
         # crash handlers) join, so that close() can see them all gone.
         self.process = subprocess.Popen(
-            ["chromium", *FLAGS, f"--user-data-dir={profile}", "about:blank"],
+            ["chromium", *flags, f"--user-data-dir={profile}", "about:blank"],
             pass_fds=(3, 4),
             preexec_fn=give_pipes,
             start_new_session=True,
@@ -59,6 +59,7 @@ class Browser:
         os.close(from_browser_write)
         self.buffer = b""
         self.next_id = 0
+        self.events = []  # what Chromium told unasked, for the domains enabled
 
     def call(self, method, session=None, **params):
         self.next_id += 1
@@ -78,6 +79,8 @@ class Browser:
                 if "error" in reply:
                     raise SystemExit(f"{method}: {reply['error']}")
                 return reply["result"]
+            if "method" in reply:
+                self.events.append(reply)
 
     def close(self):
         """Ends Chromium and every helper it started, and returns once none is left to write to
