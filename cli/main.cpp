@@ -36,80 +36,6 @@ enum Exit { Done = 0, NoConversion = 1, Usage = 2 };
 
 const QString kProgram = QStringLiteral("unitavo-converti");
 
-QStringList described(const QList<UnitRef> &units)
-{
-    QStringList parts;
-    for (const UnitRef unit : units)
-        parts << unitDescription(unitSymbol(unit), quantityId(*unit.quantity), unitCaption(unit));
-    return parts;
-}
-
-QStringList quantityIdsOf(const QList<UnitRef> &units)
-{
-    QStringList ids;
-    for (const UnitRef unit : units)
-        ids << quantityId(*unit.quantity);
-    return ids;
-}
-
-// What to say about a text that names no unit: the closest units, or where to find them all.
-QString unknownUnit(QStringView text, const QList<UnitRef> &closest, const Quantity *hint)
-{
-    return unknownUnitMessage(text, hint ? quantityId(*hint) : QString(), described(closest));
-}
-
-QStringList pairProblem(
-    const PairResolution &r, const QString &from, const QString &to, const Quantity *hint)
-{
-    using Problem = PairResolution::Problem;
-    QStringList lines;
-    switch (r.problem) {
-    case Problem::None:
-        break;
-    case Problem::Unknown:
-        if (r.fromCandidates.isEmpty())
-            lines << unknownUnit(from, r.fromSuggestions, hint);
-        if (r.toCandidates.isEmpty())
-            lines << unknownUnit(to, r.toSuggestions, hint);
-        break;
-    case Problem::DifferentQuantities:
-        lines << differentQuantitiesMessage(
-            from, quantityIdsOf(r.fromCandidates), to, quantityIdsOf(r.toCandidates));
-        if (!r.fromSuggestions.isEmpty())
-            lines << nearUnitsMessage(from, described(r.fromSuggestions));
-        if (!r.toSuggestions.isEmpty())
-            lines << nearUnitsMessage(to, described(r.toSuggestions));
-        break;
-    case Problem::Ambiguous: {
-        QStringList ids, fromCaptions, toCaptions;
-        for (const Quantity *q : r.quantities) {
-            ids << quantityId(*q);
-            fromCaptions << unitCaption(findUnits(from, q).value(0));
-            toCaptions << unitCaption(findUnits(to, q).value(0));
-        }
-        lines << ambiguousPairMessage(from, to, ids, fromCaptions, toCaptions);
-        break;
-    }
-    }
-    lines << unitListHint();
-    return lines;
-}
-
-QStringList unitProblem(const UnitResolution &r, const QString &text, const Quantity *hint)
-{
-    QStringList lines;
-    if (r.problem == UnitResolution::Problem::Unknown) {
-        lines << unknownUnit(text, r.suggestions, hint);
-    } else {
-        QStringList captions;
-        for (const UnitRef unit : r.candidates)
-            captions << unitCaption(unit);
-        lines << ambiguousUnitMessage(text, quantityIdsOf(r.candidates), captions);
-    }
-    lines << unitListHint();
-    return lines;
-}
-
 // "5/8": one slash, a digit, no blanks.
 bool looksLikeFraction(QStringView arg)
 {
@@ -227,7 +153,7 @@ int Converter::one(
 {
     const PairResolution pair = resolvePair(from, to, hint);
     if (!pair.ok())
-        return usageError(pairProblem(pair, from, to, hint));
+        return usageError(problemLines(pair, from, to, hint) << unitListHint());
     const ConversionResult r = convert(pair.pair, value, m_locale);
     switch (r.status) {
     case ConversionResult::Status::Result:
@@ -247,7 +173,7 @@ int Converter::table(const QString &value, const QString &from, const Quantity *
 {
     const UnitResolution source = resolveUnit(from, hint);
     if (!source.ok())
-        return usageError(unitProblem(source, from, hint));
+        return usageError(problemLines(source, from, hint) << unitListHint());
 
     struct Line {
         QString symbol;

@@ -94,4 +94,11 @@ struct UnitResolution {
 
 UnitResolution resolveUnit(QStringView text, const Quantity *hint = nullptr);
 
+// Each unit as messages describe it: "km (lunghezze: chilometri (km))".
+QStringList unitDescriptions(const QList<UnitRef> &units);
+// Why the texts name no pair of units, or no one unit, a sentence a line; nothing when they do.
+QStringList problemLines(
+    const PairResolution &r, QStringView from, QStringView to, const Quantity *hint = nullptr);
+QStringList problemLines(const UnitResolution &r, QStringView text, const Quantity *hint = nullptr);
+
 } // namespace unitavo

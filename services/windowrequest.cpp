@@ -13,10 +13,8 @@ namespace {
 // "Unità sconosciuta nella grandezza lunghezze: «kmm».", with the closest units of the quantity.
 QString unknownUnit(QStringView text, const Quantity &quantity)
 {
-    QStringList closest;
-    for (const UnitRef unit : suggestions(text, &quantity, 3))
-        closest << unitDescription(unitSymbol(unit), quantityId(quantity), unitCaption(unit));
-    return unknownUnitMessage(text, quantityId(quantity), closest);
+    return unknownUnitMessage(
+        text, quantityId(quantity), unitDescriptions(suggestions(text, &quantity, 3)));
 }
 
 } // namespace

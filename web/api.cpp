@@ -80,61 +80,6 @@ val pageRect(const QRect &r)
     return rect;
 }
 
-QStringList described(const QList<UnitRef> &units)
-{
-    QStringList parts;
-    for (const UnitRef unit : units)
-        parts << unitDescription(unitSymbol(unit), quantityId(*unit.quantity), unitCaption(unit));
-    return parts;
-}
-
-QStringList quantityIds(const QList<UnitRef> &units)
-{
-    QStringList ids;
-    for (const UnitRef unit : units)
-        ids << quantityId(*unit.quantity);
-    return ids;
-}
-
-// Why a pair of unit texts makes no conversion, as unitavo-converti says it, less its last line
-// (where to find the list of units).
-QString pairProblem(
-    const PairResolution &r, const QString &from, const QString &to, const Quantity *hint)
-{
-    using Problem = PairResolution::Problem;
-    QStringList lines;
-    const QString hintId = hint ? quantityId(*hint) : QString();
-    switch (r.problem) {
-    case Problem::None:
-        break;
-    case Problem::Unknown:
-        if (r.fromCandidates.isEmpty())
-            lines << unknownUnitMessage(from, hintId, described(r.fromSuggestions));
-        if (r.toCandidates.isEmpty())
-            lines << unknownUnitMessage(to, hintId, described(r.toSuggestions));
-        break;
-    case Problem::DifferentQuantities:
-        lines << differentQuantitiesMessage(
-            from, quantityIds(r.fromCandidates), to, quantityIds(r.toCandidates));
-        if (!r.fromSuggestions.isEmpty())
-            lines << nearUnitsMessage(from, described(r.fromSuggestions));
-        if (!r.toSuggestions.isEmpty())
-            lines << nearUnitsMessage(to, described(r.toSuggestions));
-        break;
-    case Problem::Ambiguous: {
-        QStringList ids, fromCaptions, toCaptions;
-        for (const Quantity *q : r.quantities) {
-            ids << quantityId(*q);
-            fromCaptions << unitCaption(findUnits(from, q).value(0));
-            toCaptions << unitCaption(findUnits(to, q).value(0));
-        }
-        lines << ambiguousPairMessage(from, to, ids, fromCaptions, toCaptions);
-        break;
-    }
-    }
-    return lines.join(u'\n');
-}
-
 // unitavo.convert(value, from, to, quantity): the conversion made in the quantity's window, shown
 // as `unitavo --open` shows it; returns the result box's text, or the Italian message of a
 // conversion that cannot be made. The quantity ("" for any) picks it for units of several.
@@ -150,11 +95,9 @@ val convert(const std::string &value, const std::string &from, const std::string
     }
     const PairResolution pair = resolvePair(qstring(from), qstring(to), hint);
     if (!pair.ok())
-        return text(pairProblem(pair, qstring(from), qstring(to), hint));
+        return text(problemLines(pair, qstring(from), qstring(to), hint).join(u'\n'));
 
-    const auto &quantities = catalogue();
-    const auto place = std::find(quantities.begin(), quantities.end(), pair.pair.from.quantity);
-    ConverterWindow *window = g_main->showQuantity(int(place - quantities.begin()));
+    ConverterWindow *window = g_main->showQuantity(catalogueIndex(*pair.pair.from.quantity));
     // The window's failure comes back as the answer rather than in a message box.
     std::optional<QString> failure;
     setReporter([&failure](QWidget *, const QString &message) { failure = message; });
