@@ -12,7 +12,6 @@
 #include <QGuiApplication>
 #include <QPointer>
 #include <QTimer>
-#include <algorithm>
 
 namespace unitavo {
 
@@ -32,13 +31,20 @@ QString Instance::open(const QString &quantity, const QStringList &conversion)
     }
     const WindowRequest request = std::get<WindowRequest>(read);
     QTimer::singleShot(0, this, [this, request] {
-        const auto &quantities = catalogue();
-        const auto place = std::find(quantities.begin(), quantities.end(), request.quantity);
-        ConverterWindow *window = m_main.showQuantity(int(place - quantities.begin()));
+        ConverterWindow *window = m_main.showQuantity(catalogueIndex(*request.quantity));
         if (request.converts)
             window->enter(request.pair.from.row, request.pair.to.row, request.boxes);
     });
     return {};
+}
+
+void Instance::show()
+{
+    QTimer::singleShot(0, this, [this] {
+        m_main.show();
+        m_main.raise();
+        m_main.activateWindow();
+    });
 }
 
 void Instance::copy(const QString &text)

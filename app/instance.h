@@ -3,8 +3,8 @@
 #pragma once
 
 // The running Unitavo and the requests it takes from outside its windows. On the session bus the
-// program that holds Unitavo's name takes the requests of a later `unitavo --open` or
-// `unitavo --copy`, so that these open no second main window. The bus is a convenience: without
+// program that holds Unitavo's name takes the requests of a later `unitavo --open`,
+// `unitavo --show` or `unitavo --copy`, so that these open no second main window. The bus is a convenience: without
 // one, or where Qt has no D-Bus, each program carries out its own request.
 
 #include <QObject>
@@ -27,7 +27,8 @@ class Instance : public QObject {
 public:
     explicit Instance(MainWindow &main, QObject *parent = nullptr);
 
-    // Exports org.unitavo.Unitavo1 (Open, Copy) on the session bus; false where there is none.
+    // Exports org.unitavo.Unitavo1 (Open, Show, Copy) on the session bus; false where there is
+    // none.
     bool exportOnBus();
 
     // Opens the quantity's converter window as its main-window button does and, with VALUE FROM
@@ -36,6 +37,8 @@ public:
     // carried out changes no window: it is reported as the windows report a failure, and its
     // message is returned (empty for a request carried out).
     QString open(const QString &quantity, const QStringList &conversion);
+    // Shows the main window, brought to the front, once control returns to the event loop.
+    void show();
     // Puts the text on the clipboard, which stays Unitavo's for as long as it runs.
     void copy(const QString &text);
 
@@ -59,6 +62,7 @@ struct Handover {
     QString message; // Refused: why
 };
 Handover handOverOpen(const QString &quantity, const QStringList &conversion);
+Handover handOverShow();
 Handover handOverCopy(const QString &text);
 
 } // namespace unitavo

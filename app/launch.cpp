@@ -27,6 +27,7 @@ constexpr int kClipboardHold = 5 * 60 * 1000; // milliseconds
 
 struct Options {
     std::optional<QString> open; // the quantity
+    bool show = false;
     QStringList conversion; // VALUE FROM TO, or nothing
     std::optional<QString> copy;
     std::optional<int> exit; // the program ends at once with this status
@@ -41,7 +42,7 @@ QTextStream &err()
 QString helpText()
 {
     return QStringLiteral(
-        "Uso: unitavo [--open GRANDEZZA [VALORE DA A]]\n"
+        "Uso: unitavo [--open GRANDEZZA [VALORE DA A] | --show]\n"
         "\n"
         "Senza opzioni apre la finestra principale di Unitavo.\n"
         "\n"
@@ -50,6 +51,7 @@ QString helpText()
         "                    temperature...); con VALORE DA A scrive il valore, sceglie le due\n"
         "                    unità e preme \"Calcola\". Se Unitavo è già aperto, la richiesta\n"
         "                    passa a quello.\n"
+        "  --show            mostra la finestra principale: se Unitavo è già aperto, la sua\n"
         "  --copy TESTO      mette il testo negli appunti\n"
         "  -h, --help        mostra questo aiuto\n"
         "  -v, --version     mostra la versione\n"
@@ -88,9 +90,10 @@ Options readOptions(const QStringList &arguments)
     QCommandLineParser parser;
     const QCommandLineOption open(QStringLiteral("open"), QString(), QStringLiteral("GRANDEZZA"));
     const QCommandLineOption copy(QStringLiteral("copy"), QString(), QStringLiteral("TESTO"));
+    const QCommandLineOption show(QStringLiteral("show"), QString());
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QString());
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")}, QString());
-    parser.addOptions({open, copy, help, version});
+    parser.addOptions({open, show, copy, help, version});
 
     Options options;
     const auto usage = [&options](const QString &problem) {
@@ -117,8 +120,8 @@ Options readOptions(const QStringList &arguments)
         options.exit = Done;
         return options;
     }
-    if (parser.isSet(open) && parser.isSet(copy))
-        return usage(QStringLiteral("--open e --copy non vanno insieme."));
+    if (int(parser.isSet(open)) + int(parser.isSet(copy)) + int(parser.isSet(show)) > 1)
+        return usage(QStringLiteral("--open, --show e --copy non vanno insieme."));
     if (parser.isSet(copy)) {
         if (!parser.positionalArguments().isEmpty())
             return usage(QStringLiteral("--copy prende un solo testo."));
@@ -131,6 +134,7 @@ Options readOptions(const QStringList &arguments)
         options.conversion = parser.positionalArguments();
         return options;
     }
+    options.show = parser.isSet(show);
     if (!parser.positionalArguments().isEmpty())
         return usage(QStringLiteral("argomenti inattesi: «%1».")
                          .arg(parser.positionalArguments().join(u' ')));
@@ -166,10 +170,12 @@ int launch(const QStringList &arguments)
 
     // A request goes to the Unitavo already running, when there is one.
     bool holding = false;
-    if (options.open) {
+    if (options.open || options.show) {
         const Claim claim = claimBusName(false);
         if (claim == Claim::Held) {
-            const Handover handover = handOverOpen(*options.open, options.conversion);
+            const Handover handover = options.show
+                ? handOverShow()
+                : handOverOpen(*options.open, options.conversion);
             if (handover.outcome == Handover::Outcome::Done)
                 return Done;
             if (handover.outcome == Handover::Outcome::Refused) {

@@ -13,6 +13,8 @@ namespace unitavo {
 //                                        the main window and the quantity's converter window,
 //                                        with the conversion made; handed to the Unitavo running
 //                                        in the session when there is one
+//   unitavo --show                       the main window: that of the Unitavo running in the
+//                                        session when there is one, brought to the front
 //   unitavo --copy TEXT                  the text on the clipboard, through the Unitavo running
 //                                        in the session or else without a window
 int launch(const QStringList &arguments);

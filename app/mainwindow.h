@@ -4,6 +4,7 @@
 #pragma once
 
 #include "linklauncher.h"
+#include "quantities.h"
 
 #include <QWidget>
 #include <array>
@@ -33,7 +34,7 @@ protected:
 private:
     LinkOpener m_opener;
     // Converter windows have no owner window: they outlive the main window being closed.
-    std::array<std::unique_ptr<ConverterWindow>, 10> m_windows;
+    std::array<std::unique_ptr<ConverterWindow>, kQuantityCount> m_windows;
 };
 
 } // namespace unitavo

@@ -22,6 +22,11 @@ Handover handOverOpen(const QString &, const QStringList &)
     return {};
 }
 
+Handover handOverShow()
+{
+    return {};
+}
+
 Handover handOverCopy(const QString &)
 {
     return {};

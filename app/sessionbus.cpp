@@ -35,6 +35,7 @@ public slots:
         if (!problem.isEmpty() && calledFromDBus())
             sendErrorReply(QLatin1String(kRefusedError), problem);
     }
+    void Show() { m_instance.show(); }
     void Copy(const QString &text) { m_instance.copy(text); }
 
 private:
@@ -91,6 +92,11 @@ Claim claimBusName(bool wait)
 Handover handOverOpen(const QString &quantity, const QStringList &conversion)
 {
     return handOver(QStringLiteral("Open"), {quantity, conversion});
+}
+
+Handover handOverShow()
+{
+    return handOver(QStringLiteral("Show"), {});
 }
 
 Handover handOverCopy(const QString &text)

@@ -12,12 +12,19 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QIODevice>
 #include <QTextStream>
 #include <algorithm>
+#include <cerrno>
+#include <cstdlib>
+#include <cstdio>
 #ifdef Q_OS_WIN
 #include <fcntl.h>
 #include <io.h>
 #include <windows.h>
+#else
+#include <fcntl.h>
+#include <unistd.h>
 #endif
 
 namespace {
@@ -231,12 +238,16 @@ public:
     int run(const QStringList &arguments);
 
 private:
+    int parse(const QStringList &arguments);
     int usageError(const QStringList &lines);
     int list(const Quantity *hint);
     int one(const QString &value, const QString &from, const QString &to, const Quantity *hint);
     int table(const QString &value, const QString &from, const Quantity *hint);
 
-    QTextStream m_out{stdout};
+    // Standard output is written once, at the end, where a failed write can still change the
+    // exit status.
+    QByteArray m_outBytes;
+    QTextStream m_out{&m_outBytes, QIODevice::WriteOnly};
     QTextStream m_err{stderr};
     QLocale m_locale; // the user's regional settings
 };
@@ -247,7 +258,22 @@ int Converter::usageError(const QStringList &lines)
     return Usage;
 }
 
+// As the GNU tools do: output that cannot be written or flushed (a full disk, a closed standard
+// output) is a failure with its cause, never reported as success.
 int Converter::run(const QStringList &arguments)
+{
+    const int status = parse(arguments);
+    m_out.flush();
+    errno = 0;
+    const auto size = std::size_t(m_outBytes.size());
+    if (std::fwrite(m_outBytes.constData(), 1, size, stdout) == size && std::fflush(stdout) == 0
+        && !std::ferror(stdout))
+        return status;
+    m_err << writeFailureMessage(errno) << '\n';
+    return NoConversion;
+}
+
+int Converter::parse(const QStringList &arguments)
 {
     QCommandLineParser parser;
     const QCommandLineOption quantityOption(
@@ -433,12 +459,28 @@ private:
 };
 #endif
 
+#ifndef Q_OS_WIN
+// A standard stream closed by the caller (a shell's ">&-") keeps its place with /dev/null opened
+// the other way round, before anything else can take its descriptor: the program's own files
+// would otherwise receive its output, and writing there fails as writing to a closed stream does.
+void keepStandardStreams()
+{
+    for (const int fd : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO}) {
+        if (fcntl(fd, F_GETFD) == -1 && errno == EBADF
+            && open("/dev/null", fd == STDIN_FILENO ? O_WRONLY : O_RDONLY) != fd)
+            std::_Exit(NoConversion);
+    }
+}
+#endif
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
 #ifdef Q_OS_WIN
     const Utf8Console console;
+#else
+    keepStandardStreams();
 #endif
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(kProgram);

@@ -11,4 +11,7 @@ namespace unitavo {
 // The Italian sentence the user reads for a failure, wherever it is reported.
 QString failureMessage(Failure failure);
 
+// Standard output could not be written, for the cause in errno `error`.
+QString writeFailureMessage(int error);
+
 } // namespace unitavo

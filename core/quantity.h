@@ -211,6 +211,10 @@ inline constexpr const char *kCalcola = "btn_Calcola";
 // Everything that makes one converter window: names, units table, pivot kind, layout and what the
 // quantity adds to the common pattern.
 struct Quantity {
+    // What `unitavo --open`, `unitavo-converti --quantity`, the desktop's search and the session
+    // bus call the quantity: lower case, ASCII, for good ("lunghezze"). Not derived from `name`,
+    // so that renaming a window cannot change it.
+    const char *id = nullptr;
     const char *name = nullptr; // window object name, frm_...
     const char *caption = nullptr; // window caption, also the main window's button caption
     const char *button = nullptr; // the main window's button, btn_...

@@ -3,7 +3,7 @@
 
 // Accelerations, through the metre per second squared. The pivot lives for one press and starts
 // empty, so a press with no source selected shows 0 for every target.
-#include "catalogue.h"
+#include "quantities.h"
 
 namespace unitavo::quantities {
 
@@ -107,6 +107,7 @@ constexpr UnitRow rows[] = {
 const Quantity &accelerazioni()
 {
     static const Quantity quantity{
+        .id = "accelerazioni",
         .name = "frm_accelerazioni",
         .caption = "Accelerazioni",
         .button = "btn_accelerazioni",

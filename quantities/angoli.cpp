@@ -4,7 +4,7 @@
 // Plane angles, through the sexagesimal degree. The pivot lives for one press and holds nothing or
 // a number of degrees. Every unit but percent slope is one factor, the number of that unit in one
 // degree; percent slope goes through the arctangent on the way in and the tangent on the way out.
-#include "catalogue.h"
+#include "quantities.h"
 #include "numbertext.h"
 #include "press.h"
 
@@ -169,6 +169,7 @@ constexpr UnitRow rows[] = {
 const Quantity &angoli()
 {
     static const Quantity quantity{
+        .id = "angoli",
         .name = "frm_angoli",
         .caption = "Angoli",
         .button = "btn_angoli",

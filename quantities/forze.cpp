@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Forces, through the kilogram-force. The pivot is held by the window between presses.
-#include "catalogue.h"
+#include "quantities.h"
 
 namespace unitavo::quantities {
 
@@ -120,6 +120,7 @@ constexpr UnitRow rows[] = {
 const Quantity &forze()
 {
     static const Quantity quantity{
+        .id = "forze",
         .name = "frm_forze",
         .caption = "Forze",
         .button = "btn_Forze",

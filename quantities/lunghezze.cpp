@@ -4,7 +4,7 @@
 // Lengths, through the metre, with a per-press pivot. Beside the twenty decimal units the window
 // reads and writes inches as a whole number plus a fraction: three extra controls on the input
 // row take the fraction, and the result is shown in thirty-seconds of an inch.
-#include "catalogue.h"
+#include "quantities.h"
 #include "numbertext.h"
 #include "press.h"
 
@@ -337,6 +337,7 @@ constexpr UnitRow rows[] = {
 const Quantity &lunghezze()
 {
     static const Quantity quantity{
+        .id = "lunghezze",
         .name = "frm_lunghezze",
         .caption = "Lunghezze",
         .button = "btn_lunghezze",

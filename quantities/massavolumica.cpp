@@ -3,7 +3,7 @@
 
 // Densities, through the kilogram per cubic metre (the gram per litre). The pivot lives for one
 // press and starts empty.
-#include "catalogue.h"
+#include "quantities.h"
 
 namespace unitavo::quantities {
 
@@ -223,6 +223,7 @@ constexpr UnitRow rows[] = {
 const Quantity &massavolumica()
 {
     static const Quantity quantity{
+        .id = "massavolumica",
         .name = "frm_massavolumica",
         .caption = "Massa Volumica",
         .button = "btn_massavolumica",

@@ -4,7 +4,7 @@
 // Pressures, through the standard atmosphere. The pivot lives for one press: the atmosphere row
 // stores the typed text as it is, and it is read as a number only when a target step meets it, so
 // atmosphere to atmosphere copies the input verbatim.
-#include "catalogue.h"
+#include "quantities.h"
 
 namespace unitavo::quantities {
 
@@ -289,6 +289,7 @@ constexpr const char *tabTail[] = {"mmh2o1", "mmh2o2"};
 const Quantity &pressioni()
 {
     static const Quantity quantity{
+        .id = "pressioni",
         .name = "frm_pressioni",
         .caption = "Pressioni",
         .button = "btn_pressioni",

@@ -3,7 +3,7 @@
 
 // Areas, through the square metre. The pivot lives for one press and starts empty, so a press
 // with no source selected shows 0 for every target.
-#include "catalogue.h"
+#include "quantities.h"
 
 namespace unitavo::quantities {
 
@@ -178,6 +178,7 @@ constexpr UnitRow rows[] = {
 const Quantity &superfici()
 {
     static const Quantity quantity{
+        .id = "superfici",
         .name = "frm_superfici",
         .caption = "Superfici",
         .button = "btn_superfici",

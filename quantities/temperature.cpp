@@ -3,7 +3,7 @@
 
 // Temperatures, through the degree Celsius. The pivot lives for one press; the Celsius row keeps
 // the typed text itself, so Celsius to Celsius copies the input as typed.
-#include "catalogue.h"
+#include "quantities.h"
 
 namespace unitavo::quantities {
 
@@ -73,6 +73,7 @@ constexpr UnitRow rows[] = {
 const Quantity &temperature()
 {
     static const Quantity quantity{
+        .id = "temperature",
         .name = "frm_temperature",
         .caption = "Temperature",
         .button = "btn_temperature",

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Speeds, through the kilometre per hour. The pivot is held by the window between presses.
-#include "catalogue.h"
+#include "quantities.h"
 
 namespace unitavo::quantities {
 
@@ -208,6 +208,7 @@ constexpr UnitRow rows[] = {
 const Quantity &velocita()
 {
     static const Quantity quantity{
+        .id = "velocita",
         .name = "frm_velocita",
         .caption = "Velocità",
         .button = "btn_velocita",

@@ -4,7 +4,7 @@
 // Volumes, through the litre. The pivot lives for one press: the litre row stores the typed text
 // as it is, and it is read as a number only when a target step meets it, so litre to litre
 // copies the input verbatim.
-#include "catalogue.h"
+#include "quantities.h"
 
 namespace unitavo::quantities {
 
@@ -196,6 +196,7 @@ constexpr UnitRow rows[] = {
 const Quantity &volumi()
 {
     static const Quantity quantity{
+        .id = "volumi",
         .name = "frm_volumi",
         .caption = "Volumi",
         .button = "btn_volumi",

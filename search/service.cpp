@@ -176,9 +176,11 @@ void GnomeSearchProvider::LaunchSearch(const QStringList &terms, uint timestamp)
 {
     Q_UNUSED(timestamp);
     emit called();
-    // Unitavo has no search of its own: the likeliest conversion, or the program itself.
+    // Unitavo has no search of its own: the likeliest conversion, or the program itself, which
+    // is the one already running in the session when there is one.
     const QList<Result> results = answerQuery(joined(terms), m_locale, 1);
-    m_launch(results.isEmpty() ? QStringList() : openArguments(results.first().conversion));
+    m_launch(results.isEmpty() ? QStringList{QStringLiteral("--show")}
+                               : openArguments(results.first().conversion));
 }
 
 KRunner::KRunner(Launcher launch, const QLocale &locale, QObject *parent)

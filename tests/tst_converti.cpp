@@ -48,6 +48,8 @@ private slots:
     void golden();
     void listsEveryUnit();
     void helpAndVersion();
+    void failedWrite_data();
+    void failedWrite();
 };
 
 void TestConverti::golden_data()
@@ -172,6 +174,45 @@ void TestConverti::helpAndVersion()
     const Run version = converti({QStringLiteral("-v")}, italian);
     QCOMPARE(version.out, QStringLiteral("unitavo-converti 3.3.0\n"));
     QCOMPARE(version.status, 0);
+}
+
+// Output that cannot be written is a failure with its cause, whichever form was asked for; a
+// closed standard output (a shell's ">&-") as much as a full disk.
+void TestConverti::failedWrite_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("closed");
+    QTest::addColumn<QString>("cause");
+
+    const QString full = QStringLiteral("non c'è più spazio sul dispositivo");
+    QTest::newRow("one, full") << QStringList{"3", "km", "mi"} << false << full;
+    QTest::newRow("table, full") << QStringList{"1", "degC"} << false << full;
+    QTest::newRow("list, full") << QStringList{"--list"} << false << full;
+    QTest::newRow("one, closed") << QStringList{"3", "km", "mi"} << true
+                                 << "l'uscita standard è chiusa";
+}
+
+void TestConverti::failedWrite()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, closed);
+    QFETCH(QString, cause);
+#ifdef Q_OS_WIN
+    QSKIP("Windows has no /dev/full, nor a shell to close a stream");
+#endif
+    QProcess process;
+    if (closed) {
+        process.start(QStringLiteral("/bin/sh"),
+            QStringList{"-c", "exec \"$0\" \"$@\" >&-", QStringLiteral(UNITAVO_CONVERTI)}
+                + arguments);
+    } else {
+        process.setStandardOutputFile(QStringLiteral("/dev/full"));
+        process.start(QStringLiteral(UNITAVO_CONVERTI), arguments);
+    }
+    QVERIFY(process.waitForFinished(30000));
+    QCOMPARE(QString::fromUtf8(process.readAllStandardError()),
+        QStringLiteral("Non riesco a scrivere sull'uscita standard: %1.\n").arg(cause));
+    QCOMPARE(process.exitCode(), 1);
 }
 
 QTEST_GUILESS_MAIN(TestConverti)

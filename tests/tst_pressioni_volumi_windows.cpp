@@ -71,10 +71,10 @@ void addWindows()
 class TestPressioniVolumiWindows : public QObject {
     Q_OBJECT
 
-    // The windows go by their names without "frm_" here.
+    // The windows go by their quantities' ids here.
     static std::unique_ptr<ConverterWindow> open(const QByteArray &window)
     {
-        return test::open(quantityNamed("frm_" + window));
+        return test::open(*findQuantityById(QString::fromLatin1(window)));
     }
 
 private slots:

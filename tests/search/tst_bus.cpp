@@ -98,9 +98,7 @@ Run runUnitavo(const QStringList &arguments)
 // What the quantity's converter window shows: its checked unit buttons, its input and its result.
 QString shown(const MainWindow &main, const QString &id)
 {
-    const auto &all = catalogue();
-    const auto *window = main.existingWindow(
-        int(std::find(all.begin(), all.end(), findQuantityById(id)) - all.begin()));
+    const auto *window = main.existingWindow(catalogueIndex(*findQuantityById(id)));
     if (!window || !window->isVisible())
         return QStringLiteral("(not shown)");
     QStringList checked;
@@ -135,6 +133,7 @@ private slots:
     void activation();
     void krunnerCopies();
     void secondOpenReachesThisOne();
+    void launchSearchShowsThisOne();
     void refused();
     void startsWithoutBus();
 
@@ -260,6 +259,17 @@ void TestBus::secondOpenReachesThisOne()
     // The second program ends once it has handed the request over: it kept no main window open.
     QCOMPARE(runUnitavo({"--open", "superfici", "2", "ha", "m2"}).status, 0);
     QTRY_COMPARE(shown(*m_main, QStringLiteral("superfici")), "ettari m2|2|20000");
+}
+
+// A search that gives no conversion starts Unitavo, which here is this program: its main window
+// comes back, and the program the service started ends without a window of its own.
+void TestBus::launchSearchShowsThisOne()
+{
+    m_main->hide();
+    call(kGnomePath, kGnome, "LaunchSearch", {QStringList{"nessuna", "conversione"}, 0u});
+    QTRY_VERIFY_WITH_TIMEOUT(m_main->isVisible(), 30000);
+    QTRY_VERIFY_WITH_TIMEOUT(QProcess::execute(QStringLiteral("pgrep"),
+                                 {"-f", "unitavo --show$"}) == 1, 30000);
 }
 
 void TestBus::refused()

@@ -109,23 +109,6 @@ UnitRef unitOf(const QList<UnitRef> &units, const Quantity *quantity)
 
 } // namespace
 
-QString quantityId(const Quantity &quantity)
-{
-    const QLatin1String name(quantity.name);
-    return name.startsWith(QLatin1String("frm_")) ? QString(name.mid(4)) : QString(name);
-}
-
-const Quantity *findQuantityById(QStringView id)
-{
-    // The window's caption ("Velocità", "Massa Volumica") names it too.
-    const QString key = matchKey(id);
-    for (const Quantity *q : catalogue()) {
-        if (key == quantityId(*q) || key == matchKey(QString::fromUtf8(q->caption)))
-            return q;
-    }
-    return nullptr;
-}
-
 QString unitSymbol(UnitRef unit)
 {
     return QString::fromUtf8(unit.unit().symbol);

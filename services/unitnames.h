@@ -8,7 +8,7 @@
 // A symbol may belong to units of several quantities ("g" is the gram and the standard gravity):
 // a pair of units then takes the quantity that has both.
 
-#include "quantity.h"
+#include "catalogue.h"
 
 #include <QList>
 #include <QString>
@@ -29,11 +29,6 @@ struct UnitRef {
     const UnitRow &unit() const { return quantity->rows[row]; }
     friend bool operator==(const UnitRef &, const UnitRef &) = default;
 };
-
-// The quantity's id: its window's name without "frm_" ("lunghezze", "forze").
-QString quantityId(const Quantity &quantity);
-// The quantity with this id, whatever its case; nullptr when there is none.
-const Quantity *findQuantityById(QStringView id);
 
 QString unitSymbol(UnitRef unit);
 // The unit's other names, as its table writes them; the symbol is not among them.

@@ -14,14 +14,6 @@ QString quoted(QStringView text)
     return QStringLiteral("«%1»").arg(text);
 }
 
-QString quantityIds()
-{
-    QStringList ids;
-    for (const Quantity *q : catalogue())
-        ids << quantityId(*q);
-    return ids.join(QStringLiteral(", "));
-}
-
 // "Unità sconosciuta nella finestra Lunghezze: «kmm». Unità più vicine: km, mm."
 QString unknownUnit(QStringView text, const Quantity &quantity)
 {

@@ -1,16 +1,18 @@
 // SPDX-FileCopyrightText: The Unitavo developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-
 #pragma once
+
+// The ten quantities, one units table each, in a file of its own in this folder.
 
 #include "quantity.h"
 
-#include <array>
+#include <cstddef>
 
 namespace unitavo {
 
+inline constexpr std::size_t kQuantityCount = 10;
+
 namespace quantities {
-// One definition per quantity, each in its own file of this folder.
 const Quantity &accelerazioni();
 const Quantity &angoli();
 const Quantity &forze();
@@ -22,11 +24,5 @@ const Quantity &temperature();
 const Quantity &velocita();
 const Quantity &volumi();
 } // namespace quantities
-
-// The ten quantities in the order of the main window's buttons.
-const std::array<const Quantity *, 10> &catalogue();
-
-// The quantity whose window has this object name, or nullptr.
-const Quantity *findQuantity(const char *windowName);
 
 } // namespace unitavo
