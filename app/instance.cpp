@@ -5,7 +5,7 @@
 #include "catalogue.h"
 #include "converterwindow.h"
 #include "mainwindow.h"
-#include "ui.h"
+#include "reporter.h"
 #include "windowrequest.h"
 
 #include <QClipboard>
@@ -26,7 +26,7 @@ QString Instance::open(const QString &quantity, const QStringList &conversion)
     if (const QString *problem = std::get_if<QString>(&read)) {
         // Reported over the main window while it is shown, else on its own.
         QPointer<QWidget> over = m_main.isVisible() ? &m_main : nullptr;
-        QTimer::singleShot(0, this, [over, message = *problem] { reportMessage(over, message); });
+        QTimer::singleShot(0, this, [over, message = *problem] { report(over, message); });
         return *problem;
     }
     const WindowRequest request = std::get<WindowRequest>(read);

@@ -4,8 +4,8 @@
 
 // The running Unitavo and the requests it takes from outside its windows. On the session bus the
 // program that holds Unitavo's name takes the requests of a later `unitavo --open`,
-// `unitavo --show` or `unitavo --copy`, so that these open no second main window. The bus is a convenience: without
-// one, or where Qt has no D-Bus, each program carries out its own request.
+// `unitavo --show` or `unitavo --copy`, so that these open no second main window. The bus is a
+// convenience: without one, or where Qt has no D-Bus, each program carries out its own request.
 
 #include <QObject>
 #include <QString>

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: The Unitavo developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "launch.h"
-#include "ui.h"
+#include "appicon.h"
+#include "startup.h"
 
 #include <QApplication>
 
@@ -13,5 +13,5 @@ int main(int argc, char *argv[])
     // Every window, message boxes included, takes the application's icon.
     QApplication::setWindowIcon(unitavo::appIcon());
     // The program ends when its last window closes, whichever that is.
-    return unitavo::launch(QCoreApplication::arguments());
+    return unitavo::start(QCoreApplication::arguments());
 }

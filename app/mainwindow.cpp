@@ -5,7 +5,8 @@
 
 #include "catalogue.h"
 #include "converterwindow.h"
-#include "ui.h"
+#include "fonts.h"
+#include "twips.h"
 
 #include <QAccessibleWidget>
 #include <QKeyEvent>

@@ -9,8 +9,8 @@
 #include "converterwindow.h"
 #include "mainwindow.h"
 #include "paintwatch.h"
+#include "reporter.h"
 #include "representative.h"
-#include "ui.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -104,7 +104,7 @@ int main(int argc, char **argv)
     bench::silenceOffscreenRaise();
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
     // A failed press would otherwise open a modal dialog and stop the run.
-    setFailureReporter([](QWidget *, Failure) { std::fprintf(stderr, "a press failed\n"); });
+    setReporter([](QWidget *, const QString &) { std::fprintf(stderr, "a press failed\n"); });
     bench::PaintWatch paintWatch;
     watch = &paintWatch;
 

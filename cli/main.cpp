@@ -6,6 +6,7 @@
 // the same regional settings; a failure is the window's own message.
 //   unitavo-converti [OPTIONS] VALUE FROM [TO]
 // Exit status: 0 results written, 1 the conversion failed or gave no result, 2 a usage error.
+#include "arguments.h"
 #include "conversion.h"
 #include "messages.h"
 #include "unitnames.h"
@@ -16,8 +17,8 @@
 #include <QTextStream>
 #include <algorithm>
 #include <cerrno>
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 #ifdef Q_OS_WIN
 #include <fcntl.h>
 #include <io.h>
@@ -35,53 +36,26 @@ enum Exit { Done = 0, NoConversion = 1, Usage = 2 };
 
 const QString kProgram = QStringLiteral("unitavo-converti");
 
-QString quoted(QStringView text)
-{
-    return QStringLiteral("«%1»").arg(text);
-}
-
-// "a", "a oppure b", "a, b oppure c"
-QString alternatives(const QStringList &items)
-{
-    if (items.size() < 2)
-        return items.join(QString());
-    return items.mid(0, items.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" oppure ")
-        + items.last();
-}
-
-// "km (lunghezze: chilometri (km))"
-QString described(UnitRef unit)
-{
-    return QStringLiteral("%1 (%2: %3)")
-        .arg(unitSymbol(unit), quantityId(*unit.quantity), unitCaption(unit));
-}
-
-QString describedAll(const QList<UnitRef> &units)
+QStringList described(const QList<UnitRef> &units)
 {
     QStringList parts;
     for (const UnitRef unit : units)
-        parts << described(unit);
-    return parts.join(QStringLiteral(", "));
+        parts << unitDescription(unitSymbol(unit), quantityId(*unit.quantity), unitCaption(unit));
+    return parts;
 }
 
-QString chooseWithQuantity(const QList<const Quantity *> &quantities)
+QStringList quantityIdsOf(const QList<UnitRef> &units)
 {
-    QStringList options;
-    for (const Quantity *q : quantities)
-        options << QStringLiteral("--quantity ") + quantityId(*q);
-    return QStringLiteral("Scegli la grandezza con %1.").arg(alternatives(options));
+    QStringList ids;
+    for (const UnitRef unit : units)
+        ids << quantityId(*unit.quantity);
+    return ids;
 }
 
 // What to say about a text that names no unit: the closest units, or where to find them all.
-QStringList unknownUnit(QStringView text, const QList<UnitRef> &closest, const Quantity *hint)
+QString unknownUnit(QStringView text, const QList<UnitRef> &closest, const Quantity *hint)
 {
-    QStringList lines;
-    lines << (hint ? QStringLiteral("Unità sconosciuta tra le %1: %2.")
-                         .arg(quantityId(*hint), quoted(text))
-                   : QStringLiteral("Unità sconosciuta: %1.").arg(quoted(text)));
-    if (!closest.isEmpty())
-        lines << QStringLiteral("Unità più vicine: %1.").arg(describedAll(closest));
-    return lines;
+    return unknownUnitMessage(text, hint ? quantityId(*hint) : QString(), described(closest));
 }
 
 QStringList pairProblem(
@@ -98,38 +72,26 @@ QStringList pairProblem(
         if (r.toCandidates.isEmpty())
             lines << unknownUnit(to, r.toSuggestions, hint);
         break;
-    case Problem::DifferentQuantities: {
-        const auto ids = [](const QList<UnitRef> &units) {
-            QStringList names;
-            for (const UnitRef unit : units)
-                names << quantityId(*unit.quantity);
-            return alternatives(names);
-        };
-        lines << QStringLiteral("Le unità %1 (%2) e %3 (%4) sono di grandezze diverse.")
-                     .arg(quoted(from), ids(r.fromCandidates), quoted(to), ids(r.toCandidates));
+    case Problem::DifferentQuantities:
+        lines << differentQuantitiesMessage(
+            from, quantityIdsOf(r.fromCandidates), to, quantityIdsOf(r.toCandidates));
         if (!r.fromSuggestions.isEmpty())
-            lines << QStringLiteral("Unità vicine a %1: %2.")
-                         .arg(quoted(from), describedAll(r.fromSuggestions));
+            lines << nearUnitsMessage(from, described(r.fromSuggestions));
         if (!r.toSuggestions.isEmpty())
-            lines << QStringLiteral("Unità vicine a %1: %2.")
-                         .arg(quoted(to), describedAll(r.toSuggestions));
+            lines << nearUnitsMessage(to, described(r.toSuggestions));
         break;
-    }
     case Problem::Ambiguous: {
-        QStringList readings;
+        QStringList ids, fromCaptions, toCaptions;
         for (const Quantity *q : r.quantities) {
-            const UnitRef f = findUnits(from, q).value(0);
-            const UnitRef t = findUnits(to, q).value(0);
-            readings << QStringLiteral("%1 (%2 → %3)")
-                            .arg(quantityId(*q), unitCaption(f), unitCaption(t));
+            ids << quantityId(*q);
+            fromCaptions << unitCaption(findUnits(from, q).value(0));
+            toCaptions << unitCaption(findUnits(to, q).value(0));
         }
-        lines << QStringLiteral("La coppia %1 %2 vale in più grandezze: %3.")
-                     .arg(quoted(from), quoted(to), alternatives(readings));
-        lines << chooseWithQuantity(r.quantities);
+        lines << ambiguousPairMessage(from, to, ids, fromCaptions, toCaptions);
         break;
     }
     }
-    lines << QStringLiteral("L'elenco delle unità: %1 --list").arg(kProgram);
+    lines << unitListHint();
     return lines;
 }
 
@@ -139,83 +101,13 @@ QStringList unitProblem(const UnitResolution &r, const QString &text, const Quan
     if (r.problem == UnitResolution::Problem::Unknown) {
         lines << unknownUnit(text, r.suggestions, hint);
     } else {
-        QStringList readings;
-        QList<const Quantity *> quantities;
-        for (const UnitRef unit : r.candidates) {
-            readings << QStringLiteral("%1 (%2)").arg(
-                quantityId(*unit.quantity), unitCaption(unit));
-            quantities << unit.quantity;
-        }
-        lines << QStringLiteral("L'unità %1 vale in più grandezze: %2.")
-                     .arg(quoted(text), alternatives(readings));
-        lines << chooseWithQuantity(quantities);
+        QStringList captions;
+        for (const UnitRef unit : r.candidates)
+            captions << unitCaption(unit);
+        lines << ambiguousUnitMessage(text, quantityIdsOf(r.candidates), captions);
     }
-    lines << QStringLiteral("L'elenco delle unità: %1 --list").arg(kProgram);
+    lines << unitListHint();
     return lines;
-}
-
-QString noResultMessage()
-{
-    return QStringLiteral("Nessun risultato: la pendenza in percentuale si converte solo fino al "
-                          "100% (45 gradi).");
-}
-
-QString helpText()
-{
-    return QStringLiteral(
-        "Uso: %1 [OPZIONI] VALORE DA [A]\n"
-        "\n"
-        "Converte VALORE dall'unità DA all'unità A e scrive il risultato come lo mostra la\n"
-        "finestra di Unitavo dopo \"Calcola\". Senza A scrive VALORE in tutte le unità della\n"
-        "grandezza di DA, una per riga, con la loro didascalia.\n"
-        "\n"
-        "Argomenti:\n"
-        "  VALORE            il numero nel formato delle impostazioni regionali (1,5 in italiano,\n"
-        "                    1.5 in inglese); un numero negativo non è un'opzione. In pollici\n"
-        "                    frazionari (in-frac): \"3 5/8\", \"5/8\" o \"3\".\n"
-        "  DA, A             il simbolo o il nome di un'unità: km, \"miglia nautiche\", degC, %,\n"
-        "                    kg/m3, in-frac...\n"
-        "\n"
-        "Opzioni:\n"
-        "  -q, --quantity ID la grandezza delle unità (lunghezze, forze...), per le unità che\n"
-        "                    appartengono a più grandezze, come g e gal\n"
-        "  -l, --list        elenca le unità, una per riga, separando con tabulazioni: grandezza,\n"
-        "                    simbolo, pulsante di partenza, pulsante di arrivo, didascalia e nomi\n"
-        "  -h, --help        mostra questo aiuto\n"
-        "  -v, --version     mostra la versione\n"
-        "  --                gli argomenti che seguono non sono opzioni\n"
-        "\n"
-        "Esito: 0 se il risultato è scritto; 1 se la conversione non riesce o non dà risultato;\n"
-        "2 se gli argomenti sono errati.\n")
-        .arg(kProgram);
-}
-
-// A value such as -40 or -0,5 is a number, not an option: each is hidden from the parser behind
-// a mark no one types and put back afterwards.
-constexpr char16_t kHiddenMark = 0xE000;
-
-bool looksNegative(const QString &arg)
-{
-    if (arg.size() < 2 || (arg[0] != u'-' && arg[0] != QChar(0x2212)))
-        return false;
-    const QChar next = arg[1];
-    return next.isDigit() || next == u'.' || next == u',';
-}
-
-QStringList hideNegatives(const QStringList &args, QStringList &hidden)
-{
-    QStringList shown;
-    bool optionsEnded = false;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        if (i > 0 && !optionsEnded && looksNegative(args[i])) {
-            shown << QChar(kHiddenMark) + QString::number(hidden.size());
-            hidden << args[i];
-        } else {
-            shown << args[i];
-        }
-        optionsEnded = optionsEnded || args[i] == QLatin1String("--");
-    }
-    return shown;
 }
 
 // "5/8": one slash, a digit, no blanks.
@@ -224,13 +116,6 @@ bool looksLikeFraction(QStringView arg)
     return arg.count(u'/') == 1
         && std::any_of(arg.begin(), arg.end(), [](QChar c) { return c.isDigit(); })
         && std::none_of(arg.begin(), arg.end(), [](QChar c) { return c.isSpace(); });
-}
-
-QString restored(const QString &arg, const QStringList &hidden)
-{
-    if (arg.startsWith(QChar(kHiddenMark)))
-        return hidden.value(arg.mid(1).toInt());
-    return arg;
 }
 
 class Converter {
@@ -284,18 +169,12 @@ int Converter::parse(const QStringList &arguments)
         {QStringLiteral("v"), QStringLiteral("version")}, QString());
     parser.addOptions({quantityOption, listOption, helpOption, versionOption});
 
-    QStringList hidden;
-    if (!parser.parse(hideNegatives(arguments, hidden))) {
-        const QStringList unknown = parser.unknownOptionNames();
-        const QString dashes
-            = unknown.value(0).size() == 1 ? QStringLiteral("-") : QStringLiteral("--");
-        return usageError({unknown.isEmpty()
-                ? QStringLiteral("Manca l'ID della grandezza dopo --quantity.")
-                : QStringLiteral("Opzione sconosciuta: %1.").arg(quoted(dashes + unknown.first())),
-            QStringLiteral("L'aiuto: %1 --help").arg(kProgram)});
-    }
+    SignedValues values;
+    const QStringList shown = values.hide(arguments);
+    if (!parser.parse(shown))
+        return usageError({parseProblem(parser, shown), usageHint(kProgram)});
     if (parser.isSet(helpOption)) {
-        m_out << helpText();
+        m_out << convertiHelp();
         return Done;
     }
     if (parser.isSet(versionOption)) {
@@ -305,26 +184,16 @@ int Converter::parse(const QStringList &arguments)
 
     const Quantity *hint = nullptr;
     if (parser.isSet(quantityOption)) {
-        const QString id = restored(parser.value(quantityOption), hidden);
+        const QString id = values.restore(parser.value(quantityOption));
         hint = findQuantityById(id);
-        if (!hint) {
-            QStringList ids;
-            for (const UnitRef unit : allUnits()) {
-                if (!ids.contains(quantityId(*unit.quantity)))
-                    ids << quantityId(*unit.quantity);
-            }
-            return usageError({QStringLiteral("Grandezza sconosciuta: %1.").arg(quoted(id)),
-                QStringLiteral("Le grandezze: %1.").arg(ids.join(QStringLiteral(", ")))});
-        }
+        if (!hint)
+            return usageError({unknownQuantityMessage(id, quantityIds())});
     }
 
-    QStringList positional;
-    for (const QString &arg : parser.positionalArguments())
-        positional << restored(arg, hidden);
+    QStringList positional = values.restore(parser.positionalArguments());
     if (parser.isSet(listOption)) {
         if (!positional.isEmpty())
-            return usageError({QStringLiteral("--list non prende argomenti."),
-                QStringLiteral("L'aiuto: %1 --help").arg(kProgram)});
+            return usageError({unexpectedArgumentsMessage(positional), usageHint(kProgram)});
         return list(hint);
     }
 
@@ -338,8 +207,7 @@ int Converter::parse(const QStringList &arguments)
         return one(positional[0], positional[1], positional[2], hint);
     if (positional.size() == 2)
         return table(positional[0], positional[1], hint);
-    return usageError({QStringLiteral("Uso: %1 [OPZIONI] VALORE DA [A]").arg(kProgram),
-        QStringLiteral("L'aiuto: %1 --help").arg(kProgram)});
+    return usageError({convertiUsage(), usageHint(kProgram)});
 }
 
 int Converter::list(const Quantity *hint)
@@ -398,13 +266,12 @@ int Converter::table(const QString &value, const QString &from, const Quantity *
             anyResult = true;
             break;
         case ConversionResult::Status::Failed:
-            result = r.failure == Failure::NotANumber ? QStringLiteral("(non è un numero)")
-                                                      : QStringLiteral("(fuori intervallo)");
+            result = failureNote(r.failure);
             if (!firstFailure)
                 firstFailure = r.failure;
             break;
         case ConversionResult::Status::NoResult:
-            result = QStringLiteral("(nessun risultato)");
+            result = noResultNote();
             break;
         }
         lines.append({unitSymbol(target), result, unitCaption(target)});

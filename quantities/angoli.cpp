@@ -4,9 +4,9 @@
 // Plane angles, through the sexagesimal degree. The pivot lives for one press and holds nothing or
 // a number of degrees. Every unit but percent slope is one factor, the number of that unit in one
 // degree; percent slope goes through the arctangent on the way in and the tangent on the way out.
-#include "quantities.h"
 #include "numbertext.h"
 #include "press.h"
+#include "quantities.h"
 
 #include <cmath>
 

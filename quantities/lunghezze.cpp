@@ -4,9 +4,9 @@
 // Lengths, through the metre, with a per-press pivot. Beside the twenty decimal units the window
 // reads and writes inches as a whole number plus a fraction: three extra controls on the input
 // row take the fraction, and the result is shown in thirty-seconds of an inch.
-#include "quantities.h"
 #include "numbertext.h"
 #include "press.h"
+#include "quantities.h"
 
 #include <cmath>
 #include <cstdint>

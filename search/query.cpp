@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "query.h"
 
+#include "messages.h"
 #include "numbertext.h"
 #include "windowrequest.h"
 
@@ -307,9 +308,8 @@ QString title(const Result &result)
 
 QString description(const Conversion &conversion)
 {
-    return QStringLiteral("%1: %2 %3 in %4")
-        .arg(QString::fromUtf8(conversion.pair.from.quantity->caption), conversion.value,
-            unitCaption(conversion.pair.from), unitCaption(conversion.pair.to));
+    return conversionDescription(QString::fromUtf8(conversion.pair.from.quantity->caption),
+        conversion.value, unitCaption(conversion.pair.from), unitCaption(conversion.pair.to));
 }
 
 QStringList openArguments(const Conversion &conversion)

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "service.h"
 
+#include "messages.h"
+
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
@@ -26,6 +28,12 @@ constexpr int kResultCount = 5;
 constexpr int kExactMatch = 100;
 constexpr int kPossibleMatch = 30;
 
+// The service's messages go to standard error, which the session's log keeps.
+void complain(const QString &message)
+{
+    std::fprintf(stderr, "unitavo-search: %s\n", qUtf8Printable(message));
+}
+
 QString joined(const QStringList &terms)
 {
     return terms.join(u' ');
@@ -49,8 +57,7 @@ Launcher programLauncher()
 {
     return [](const QStringList &arguments) {
         if (!QProcess::startDetached(unitavoProgram(), arguments))
-            std::fprintf(
-                stderr, "unitavo-search: non riesco ad avviare %s\n", qPrintable(unitavoProgram()));
+            complain(programNotStartedMessage(unitavoProgram()));
     };
 }
 
@@ -192,8 +199,7 @@ KRunner::KRunner(Launcher launch, const QLocale &locale, QObject *parent)
 RemoteActions KRunner::Actions()
 {
     emit called();
-    return {{QLatin1String(copyAction), QStringLiteral("Copia il risultato"),
-        QStringLiteral("edit-copy")}};
+    return {{QLatin1String(copyAction), copyResultAction(), QStringLiteral("edit-copy")}};
 }
 
 RemoteMatches KRunner::Match(const QString &query)
@@ -238,8 +244,7 @@ int runService()
 {
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected()) {
-        std::fprintf(stderr, "unitavo-search: nessun bus di sessione (%s)\n",
-            qPrintable(bus.lastError().message()));
+        complain(noSessionBusMessage(bus.lastError().message()));
         return 1;
     }
     registerTypes();
@@ -248,13 +253,13 @@ int runService()
     const auto exportAll = QDBusConnection::ExportAllSlots;
     if (!bus.registerObject(QLatin1String(kGnomePath), &gnome, exportAll)
         || !bus.registerObject(QLatin1String(kRunnerPath), &runner, exportAll)) {
-        std::fprintf(stderr, "unitavo-search: non riesco a esporre gli oggetti sul bus\n");
+        complain(notExportedMessage());
         return 1;
     }
     const QString name = QLatin1String(kServiceName);
     if (bus.interface()->registerService(name, QDBusConnectionInterface::DontQueueService).value()
         != QDBusConnectionInterface::ServiceRegistered) {
-        std::fprintf(stderr, "unitavo-search: il nome %s è già in uso sul bus\n", qPrintable(name));
+        complain(busNameTakenMessage(name));
         return 1;
     }
 

@@ -3,28 +3,20 @@
 #include "windowrequest.h"
 
 #include "catalogue.h"
+#include "messages.h"
 #include "numbertext.h"
 
 namespace unitavo {
 
 namespace {
 
-QString quoted(QStringView text)
-{
-    return QStringLiteral("«%1»").arg(text);
-}
-
-// "Unità sconosciuta nella finestra Lunghezze: «kmm». Unità più vicine: km, mm."
+// "Unità sconosciuta nella grandezza lunghezze: «kmm».", with the closest units of the quantity.
 QString unknownUnit(QStringView text, const Quantity &quantity)
 {
-    QString message = QStringLiteral("Unità sconosciuta nella finestra %1: %2.")
-                          .arg(QString::fromUtf8(quantity.caption), quoted(text));
     QStringList closest;
     for (const UnitRef unit : suggestions(text, &quantity, 3))
-        closest << unitSymbol(unit);
-    if (!closest.isEmpty())
-        message += QStringLiteral(" Unità più vicine: %1.").arg(closest.join(QStringLiteral(", ")));
-    return message;
+        closest << unitDescription(unitSymbol(unit), quantityId(quantity), unitCaption(unit));
+    return unknownUnitMessage(text, quantityId(quantity), closest);
 }
 
 } // namespace
@@ -46,13 +38,11 @@ std::variant<WindowRequest, QString> readWindowRequest(
     WindowRequest request;
     request.quantity = findQuantityById(quantity);
     if (!request.quantity)
-        return QStringLiteral("Grandezza sconosciuta: %1. Le grandezze: %2.")
-            .arg(quoted(quantity), quantityIds());
+        return unknownQuantityMessage(quantity, quantityIds());
     if (conversion.isEmpty())
         return request;
     if (conversion.size() != 3)
-        return QStringLiteral("Una conversione si chiede con tre argomenti, VALORE DA A: %1.")
-            .arg(quoted(conversion.join(u' ')));
+        return conversionArgumentsMessage(conversion);
 
     const QString &value = conversion[0];
     UnitRef units[2];
@@ -65,7 +55,7 @@ std::variant<WindowRequest, QString> readWindowRequest(
     request.pair = {units[0], units[1]};
     request.boxes = typedBoxes(units[0], value);
     if (!readsAsNumbers(request.boxes, locale))
-        return QStringLiteral("Il valore %1 non è un numero valido.").arg(quoted(value));
+        return valueNotANumberMessage(value);
     request.converts = true;
     return request;
 }

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // What assistive technologies and the desktop see of the windows: names, roles and the icon.
+#include "appicon.h"
 #include "catalogue.h"
 #include "converterwindow.h"
 #include "mainwindow.h"

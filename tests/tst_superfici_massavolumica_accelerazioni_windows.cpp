@@ -4,7 +4,7 @@
 // The area, density and acceleration windows driven through their widgets.
 #include "catalogue.h"
 #include "converterwindow.h"
-#include "ui.h"
+#include "twips.h"
 #include "windowsupport.h"
 
 #include <QApplication>

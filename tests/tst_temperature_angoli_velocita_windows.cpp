@@ -6,7 +6,7 @@
 // the tab chains and the placement of the boxes.
 #include "catalogue.h"
 #include "converterwindow.h"
-#include "ui.h"
+#include "twips.h"
 #include "windowsupport.h"
 
 #include <QGroupBox>

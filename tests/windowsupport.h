@@ -6,8 +6,9 @@
 // capturing failure reports instead of showing a dialog. The press helpers come with them.
 
 #include "converterwindow.h"
+#include "messages.h"
 #include "presssupport.h"
-#include "ui.h"
+#include "reporter.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -130,17 +131,24 @@ inline void verifyBesideCaption(const QLabel *l, const QRadioButton *b)
     QVERIFY(l->font().pixelSize() < b->font().pixelSize());
 }
 
-// Collects failure reports for as long as it lives.
+// Collects the reports of failed presses for as long as it lives, each as the failure whose
+// message it shows; a report of any other message fails the test that made it.
 class FailureCapture {
 public:
     FailureCapture()
     {
-        setFailureReporter([this](QWidget *window, Failure f) {
+        setReporter([this](QWidget *window, const QString &message) {
             windows.append(window);
-            failures.append(f);
+            for (const Failure f : {Failure::NotANumber, Failure::OutOfRange}) {
+                if (message == failureMessage(f)) {
+                    failures.append(f);
+                    return;
+                }
+            }
+            QTest::qFail(qPrintable("a report of no failure: " + message), __FILE__, __LINE__);
         });
     }
-    ~FailureCapture() { setFailureReporter({}); }
+    ~FailureCapture() { setReporter({}); }
     FailureCapture(const FailureCapture &) = delete;
     FailureCapture &operator=(const FailureCapture &) = delete;
 

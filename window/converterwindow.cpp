@@ -3,8 +3,11 @@
 
 #include "converterwindow.h"
 
+#include "fonts.h"
+#include "messages.h"
 #include "press.h"
-#include "ui.h"
+#include "reporter.h"
+#include "twips.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -406,7 +409,7 @@ void ConverterWindow::calcola()
         }
     }
     if (outcome.failure)
-        reportFailure(this, *outcome.failure);
+        report(this, failureMessage(*outcome.failure));
 }
 
 } // namespace unitavo

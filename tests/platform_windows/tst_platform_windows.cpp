@@ -5,9 +5,9 @@
 // decimal separator of the user's regional settings; and what it does without a session bus.
 #include "catalogue.h"
 #include "converterwindow.h"
-#include "launch.h"
 #include "linklauncher.h"
 #include "mainwindow.h"
+#include "startup.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -149,7 +149,7 @@ void TestPlatformWindows::openWithoutSessionBus()
 
     // No session bus to hand the request to: this program opens the windows itself, the main
     // window and the lengths window with 3 km in miles.
-    const int status = unitavo::launch(
+    const int status = unitavo::start(
         {QStringLiteral("unitavo"), QStringLiteral("--open"), QStringLiteral("lunghezze"),
             QStringLiteral("3"), QStringLiteral("km"), QStringLiteral("mi")});
     QCOMPARE(status, 0);

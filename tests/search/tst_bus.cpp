@@ -147,8 +147,7 @@ void TestBus::initTestCase()
 {
     QVERIFY2(QDBusConnection::sessionBus().isConnected(), "run under dbus-run-session");
     registerTypes();
-    setMessageReporter([this](QWidget *, const QString &message) { m_reports << message; });
-    setFailureReporter([this](QWidget *, Failure) { m_reports << QStringLiteral("failure"); });
+    setReporter([this](QWidget *, const QString &message) { m_reports << message; });
     m_main = std::make_unique<MainWindow>([](const QString &) {});
     m_main->show();
     m_instance = std::make_unique<Instance>(*m_main);
@@ -158,8 +157,7 @@ void TestBus::initTestCase()
 
 void TestBus::cleanupTestCase()
 {
-    setMessageReporter({});
-    setFailureReporter({});
+    setReporter({});
 }
 
 // The signatures GNOME Shell's and KRunner's documentation give, read by introspection; the first
@@ -268,8 +266,8 @@ void TestBus::launchSearchShowsThisOne()
     m_main->hide();
     call(kGnomePath, kGnome, "LaunchSearch", {QStringList{"nessuna", "conversione"}, 0u});
     QTRY_VERIFY_WITH_TIMEOUT(m_main->isVisible(), 30000);
-    QTRY_VERIFY_WITH_TIMEOUT(QProcess::execute(QStringLiteral("pgrep"),
-                                 {"-f", "unitavo --show$"}) == 1, 30000);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        QProcess::execute(QStringLiteral("pgrep"), {"-f", "unitavo --show$"}) == 1, 30000);
 }
 
 void TestBus::refused()

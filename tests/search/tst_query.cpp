@@ -123,7 +123,7 @@ void TestQuery::windowRequest_data()
     QTest::newRow("quantity alone") << "lunghezze" << none << italian << QString() << none;
     QTest::newRow("unknown quantity")
         << "lunghezza" << none << italian
-        << "Grandezza sconosciuta: «lunghezza». Le grandezze: accelerazioni, angoli, forze, "
+        << "Grandezza sconosciuta: «lunghezza».\nLe grandezze: accelerazioni, angoli, forze, "
            "lunghezze, massavolumica, pressioni, superfici, temperature, velocita, volumi."
         << none;
     QTest::newRow("two arguments")
@@ -132,7 +132,9 @@ void TestQuery::windowRequest_data()
     // "km" is one letter away from "kg".
     QTest::newRow("unit of another quantity")
         << "lunghezze" << QStringList{"1", "km", "kg"} << italian
-        << "Unità sconosciuta nella finestra Lunghezze: «kg». Unità più vicine: km." << none;
+        << "Unità sconosciuta nella grandezza lunghezze: «kg».\nUnità più vicine: km "
+           "(lunghezze: chilometri (km))."
+        << none;
     QTest::newRow("negative") << "temperature" << QStringList{"-40", "degC", "degF"} << english
                               << QString() << QStringList{"txt_conv=-40"};
     QTest::newRow("fraction") << "lunghezze" << QStringList{"3 5/8", "pollici frazionari", "cm"}

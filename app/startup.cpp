@@ -1,9 +1,11 @@
 // SPDX-FileCopyrightText: The Unitavo developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "launch.h"
+#include "startup.h"
 
+#include "arguments.h"
 #include "instance.h"
 #include "mainwindow.h"
+#include "messages.h"
 #include "unitavo_config.h"
 
 #include <QClipboard>
@@ -39,52 +41,6 @@ QTextStream &err()
     return stream;
 }
 
-QString helpText()
-{
-    return QStringLiteral(
-        "Uso: unitavo [--open GRANDEZZA [VALORE DA A] | --show]\n"
-        "\n"
-        "Senza opzioni apre la finestra principale di Unitavo.\n"
-        "\n"
-        "Opzioni:\n"
-        "  --open GRANDEZZA  apre anche la finestra della grandezza (lunghezze, forze,\n"
-        "                    temperature...); con VALORE DA A scrive il valore, sceglie le due\n"
-        "                    unità e preme \"Calcola\". Se Unitavo è già aperto, la richiesta\n"
-        "                    passa a quello.\n"
-        "  --show            mostra la finestra principale: se Unitavo è già aperto, la sua\n"
-        "  --copy TESTO      mette il testo negli appunti\n"
-        "  -h, --help        mostra questo aiuto\n"
-        "  -v, --version     mostra la versione\n"
-        "  --                gli argomenti che seguono non sono opzioni\n"
-        "\n"
-        "VALORE si scrive nel formato delle impostazioni regionali (1,5 in italiano, 1.5 in\n"
-        "inglese); DA e A sono simboli o nomi di unità della grandezza: km, mi, \"miglia\n"
-        "nautiche\", degC, %...\n");
-}
-
-// "-40" or "−0,5" is a value, not an option.
-bool looksNegative(const QString &argument)
-{
-    return argument.size() >= 2 && (argument[0] == u'-' || argument[0] == QChar(0x2212))
-        && (argument[1].isDigit() || argument[1] == u'.' || argument[1] == u',');
-}
-
-// The arguments with "--" put before the first negative value, unless it is an option's value.
-QStringList negativesAsValues(QStringList arguments)
-{
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        if (arguments[i] == QLatin1String("--"))
-            break;
-        const QString &before = arguments[i - 1];
-        if (looksNegative(arguments[i]) && before != QLatin1String("--open")
-            && before != QLatin1String("--copy")) {
-            arguments.insert(i, QStringLiteral("--"));
-            break;
-        }
-    }
-    return arguments;
-}
-
 Options readOptions(const QStringList &arguments)
 {
     QCommandLineParser parser;
@@ -97,21 +53,17 @@ Options readOptions(const QStringList &arguments)
 
     Options options;
     const auto usage = [&options](const QString &problem) {
-        err() << "unitavo: " << problem << "\nL'aiuto: unitavo --help\n";
+        err() << problem << '\n' << usageHint(u"unitavo") << '\n';
         err().flush();
         options.exit = Usage;
         return options;
     };
-    if (!parser.parse(negativesAsValues(arguments))) {
-        const QStringList unknown = parser.unknownOptionNames();
-        if (unknown.isEmpty())
-            return usage(QStringLiteral("manca il valore di --open o di --copy."));
-        const QString dashes
-            = unknown.first().size() == 1 ? QStringLiteral("-") : QStringLiteral("--");
-        return usage(QStringLiteral("opzione sconosciuta: «%1».").arg(dashes + unknown.first()));
-    }
+    SignedValues values;
+    const QStringList shown = values.hide(arguments);
+    if (!parser.parse(shown))
+        return usage(parseProblem(parser, shown));
     if (parser.isSet(help)) {
-        QTextStream(stdout) << helpText();
+        QTextStream(stdout) << unitavoHelp();
         options.exit = Done;
         return options;
     }
@@ -120,24 +72,22 @@ Options readOptions(const QStringList &arguments)
         options.exit = Done;
         return options;
     }
-    if (int(parser.isSet(open)) + int(parser.isSet(copy)) + int(parser.isSet(show)) > 1)
-        return usage(QStringLiteral("--open, --show e --copy non vanno insieme."));
-    if (parser.isSet(copy)) {
-        if (!parser.positionalArguments().isEmpty())
-            return usage(QStringLiteral("--copy prende un solo testo."));
-        options.copy = parser.value(copy);
-        return options;
+    if (int(parser.isSet(open)) + int(parser.isSet(copy)) + int(parser.isSet(show)) > 1) {
+        return usage(exclusiveOptionsMessage(
+            {QStringLiteral("--open"), QStringLiteral("--show"), QStringLiteral("--copy")}));
     }
+    const QStringList positional = values.restore(parser.positionalArguments());
     if (parser.isSet(open)) {
-        options.open = parser.value(open);
+        options.open = values.restore(parser.value(open));
         // VALUE FROM TO, or anything else, which the request then refuses with its own message.
-        options.conversion = parser.positionalArguments();
+        options.conversion = positional;
         return options;
     }
+    if (!positional.isEmpty())
+        return usage(unexpectedArgumentsMessage(positional));
+    if (parser.isSet(copy))
+        options.copy = values.restore(parser.value(copy));
     options.show = parser.isSet(show);
-    if (!parser.positionalArguments().isEmpty())
-        return usage(QStringLiteral("argomenti inattesi: «%1».")
-                         .arg(parser.positionalArguments().join(u' ')));
     return options;
 }
 
@@ -157,7 +107,7 @@ int holdClipboard(const QString &text)
 
 } // namespace
 
-int launch(const QStringList &arguments)
+int start(const QStringList &arguments)
 {
     const Options options = readOptions(arguments);
     if (options.exit)
@@ -173,9 +123,8 @@ int launch(const QStringList &arguments)
     if (options.open || options.show) {
         const Claim claim = claimBusName(false);
         if (claim == Claim::Held) {
-            const Handover handover = options.show
-                ? handOverShow()
-                : handOverOpen(*options.open, options.conversion);
+            const Handover handover
+                = options.show ? handOverShow() : handOverOpen(*options.open, options.conversion);
             if (handover.outcome == Handover::Outcome::Done)
                 return Done;
             if (handover.outcome == Handover::Outcome::Refused) {

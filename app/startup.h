@@ -17,6 +17,6 @@ namespace unitavo {
 //                                        session when there is one, brought to the front
 //   unitavo --copy TEXT                  the text on the clipboard, through the Unitavo running
 //                                        in the session or else without a window
-int launch(const QStringList &arguments);
+int start(const QStringList &arguments);
 
 } // namespace unitavo
