@@ -80,10 +80,8 @@ private:
         const QString name = window.objectName();
         if (name == QLatin1String(kMainName))
             return {kMargin, kMargin};
-        const auto &quantities = catalogue();
-        const auto found = std::find_if(quantities.begin(), quantities.end(),
-            [&name](const Quantity *q) { return name == QLatin1String(q->name); });
-        const int index = found == quantities.end() ? 0 : int(found - quantities.begin());
+        const Quantity *quantity = findQuantity(name.toLatin1().constData());
+        const int index = quantity ? catalogueIndex(*quantity) : 0;
         int left = kMargin;
         for (QWidget *other : QApplication::topLevelWidgets()) {
             if (other->objectName() == QLatin1String(kMainName))
