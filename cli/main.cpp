@@ -73,15 +73,19 @@ int Converter::usageError(const QStringList &lines)
 // output) is a failure with its cause, never reported as success.
 int Converter::run(const QStringList &arguments)
 {
-    const int status = parse(arguments);
+    int status = parse(arguments);
     m_out.flush();
     errno = 0;
     const auto size = std::size_t(m_outBytes.size());
-    if (std::fwrite(m_outBytes.constData(), 1, size, stdout) == size && std::fflush(stdout) == 0
-        && !std::ferror(stdout))
-        return status;
-    m_err << writeFailureMessage(errno) << '\n';
-    return NoConversion;
+    if (std::fwrite(m_outBytes.constData(), 1, size, stdout) != size || std::fflush(stdout) != 0
+        || std::ferror(stdout)) {
+        m_err << writeFailureMessage(errno) << '\n';
+        status = NoConversion;
+    }
+    // The messages too are written out before the program starts to end, not left to it.
+    m_err.flush();
+    std::fflush(stderr);
+    return status;
 }
 
 int Converter::parse(const QStringList &arguments)
