@@ -9,7 +9,9 @@
 #include <QApplication>
 #include <QEvent>
 #include <QMessageBox>
+#include <QPointer>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 #include <algorithm>
@@ -35,7 +37,8 @@ std::string utf8(const QString &text)
 // Qt's WebAssembly platform shows every window full screen, without a frame, over the one before.
 // Here each keeps its size, in a frame with a title bar and a close button that Qt draws, so that
 // the main window and the converter windows can be used side by side and closing one brings back
-// what was under it.
+// what was under it, with the keyboard: the window used before it becomes the active one again, as
+// a desktop's window manager does.
 class Windowing : public QObject {
 public:
     using QObject::QObject;
@@ -59,6 +62,13 @@ protected:
                 widget->setProperty(kPlaced, true);
                 widget->move(place(*widget));
             }
+        } else if (event->type() == QEvent::WindowActivate) {
+            m_used.removeAll(widget);
+            m_used.prepend(widget);
+        } else if (event->type() == QEvent::Hide) {
+            m_used.removeAll(widget);
+            // Once the platform is done with the hidden window.
+            QTimer::singleShot(0, this, [this] { activateLastUsed(); });
         } else if (event->type() == QEvent::Paint && !m_painted
             && widget->objectName() == QLatin1String(kMainName)) {
             m_painted = true;
@@ -93,6 +103,22 @@ private:
             std::max(0, std::min(kMargin + index * kStep, screen.bottom() - size.height()))};
     }
 
+    void activateLastUsed()
+    {
+        if (QApplication::activeWindow())
+            return;
+        m_used.removeAll(nullptr);
+        for (QWidget *window : std::as_const(m_used)) {
+            if (window->isVisible()) {
+                window->raise();
+                window->activateWindow();
+                return;
+            }
+        }
+    }
+
+    // The shown windows, the one active last first.
+    QList<QPointer<QWidget>> m_used;
     bool m_painted = false;
 };
 

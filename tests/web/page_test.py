@@ -186,6 +186,8 @@ def check_windows(page, quantities):
             time.sleep(0.1)
         check(crop(page.shot(), opened["frame"]) == crop(before, opened["frame"]),
               f"{button['text']}: Escape closes it and brings back what was under it")
+        check(page.until("unitavo.windows().some(w => w.name == 'frm_conv' && w.active)", 5),
+              f"{button['text']}: once it is closed, the keyboard is the main window's again")
 
 
 def check_conversions(page, program, lang, quantities):
@@ -242,6 +244,8 @@ def check_typed(page, program, lang):
     if not result:
         page.key("Enter", "Enter", 13, text="\r")  # the message box's OK
         page.wait("!unitavo.windows().some(w => w.name == 'messaggio')", 10)
+        check(page.until(f"unitavo.windows().some(w => w.name == 'frm_{quantity}' && w.active)",
+                         5), "once the message is closed, the keyboard is its window's again")
 
 
 def check_links_and_end(page):
