@@ -3,8 +3,6 @@
 
 #include "linklauncher.h"
 
-#include "unitavo_config.h"
-
 #include <QDesktopServices>
 #include <QUrl>
 #if QT_CONFIG(process)
@@ -12,26 +10,6 @@
 #endif
 
 namespace unitavo {
-
-QString webAddress()
-{
-    return QStringLiteral(UNITAVO_WEB_ADDRESS);
-}
-QString mailAddress()
-{
-    return QStringLiteral(UNITAVO_MAIL_ADDRESS);
-}
-
-QString webLink()
-{
-    return QStringLiteral("http://") + webAddress();
-}
-
-QString mailLink()
-{
-    return QStringLiteral("mailto:") + mailAddress()
-        + QStringLiteral("?SUBJECT=Notizie, Commenti o Problemi su Unitavo");
-}
 
 void openWithDesktop(const QString &address)
 {

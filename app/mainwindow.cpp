@@ -6,6 +6,7 @@
 #include "catalogue.h"
 #include "converterwindow.h"
 #include "fonts.h"
+#include "mainlayout.h"
 #include "twips.h"
 
 #include <QAccessibleWidget>
@@ -174,9 +175,9 @@ MainWindow::MainWindow(LinkOpener opener, QWidget *parent)
     , m_opener(std::move(opener))
 {
     setObjectName(QStringLiteral("frm_conv"));
-    setWindowTitle(QStringLiteral("Unitavo 3.3"));
+    setWindowTitle(programTitle());
     setFont(defaultFont());
-    setFixedSize(fromTwips(1725), fromTwips(4290));
+    setFixedSize(fromTwips(mainlayout::kClientWidth), fromTwips(mainlayout::kClientHeight));
     static const bool factoryInstalled = (QAccessible::installFactory(linkAccessibleFactory), true);
     Q_UNUSED(factoryInstalled);
 
@@ -187,8 +188,7 @@ MainWindow::MainWindow(LinkOpener opener, QWidget *parent)
         const Quantity &q = *quantities[i];
         auto *button = new QPushButton(QString::fromUtf8(q.caption), this);
         button->setObjectName(QLatin1String(q.button));
-        button->setGeometry(
-            fromTwips(195), fromTwips(120 + 360 * i), fromTwips(1335), fromTwips(255));
+        button->setGeometry(fromTwips(mainlayout::button(i)));
         connect(button, &QPushButton::clicked, this, [this, i] { showQuantity(i); });
         if (previous)
             setTabOrder(previous, button);
@@ -202,13 +202,13 @@ MainWindow::MainWindow(LinkOpener opener, QWidget *parent)
     auto *web = new LinkLabel(
         webAddress(), [this] { m_opener(webLink()); }, this);
     web->setObjectName(QStringLiteral("Label1"));
-    web->setFont(fontLike("Arial", 6.75));
-    web->setGeometry(fromTwips(15), fromTwips(3720), fromTwips(1695), fromTwips(255));
+    web->setFont(fontLike("Arial", mainlayout::kWebLinkPoints));
+    web->setGeometry(fromTwips(mainlayout::webLink()));
 
     auto *mail = new LinkLabel(
         mailAddress(), [this] { m_opener(mailLink()); }, this);
     mail->setObjectName(QStringLiteral("Label2"));
-    mail->setGeometry(fromTwips(195), fromTwips(3960), fromTwips(1335), fromTwips(255));
+    mail->setGeometry(fromTwips(mainlayout::mailLink()));
 
     // The labels take the look of hyperlinks, each with a pointer of its own.
     underline(web);

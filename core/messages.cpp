@@ -32,6 +32,68 @@ QString failureMessage(Failure failure)
     return {};
 }
 
+QString sourceFrameName()
+{
+    return QStringLiteral("Unità di partenza");
+}
+
+QString targetFrameName()
+{
+    return QStringLiteral("Unità di arrivo");
+}
+
+QString inputBoxName()
+{
+    return QStringLiteral("Valore da convertire");
+}
+
+QString resultBoxName()
+{
+    return QStringLiteral("Risultato");
+}
+
+QString calcolaCaption()
+{
+    return QStringLiteral("Calcola");
+}
+
+QString mailSubject()
+{
+    return QStringLiteral("Notizie, Commenti o Problemi su Unitavo");
+}
+
+QString closeCaption()
+{
+    return QStringLiteral("Chiudi");
+}
+
+QString closeWindowName(const QString &windowCaption)
+{
+    return QStringLiteral("Chiudi %1").arg(windowCaption);
+}
+
+QString okCaption()
+{
+    return QStringLiteral("OK");
+}
+
+QString pageLoadingMessage()
+{
+    return QStringLiteral("Unitavo si sta caricando…");
+}
+
+QString pageEngineFailedMessage()
+{
+    return QStringLiteral("Unitavo non riesce a calcolare in questo browser: ricarica la pagina "
+                          "oppure usa un browser aggiornato.");
+}
+
+QString pageNoScriptMessage()
+{
+    return QStringLiteral(
+        "Unitavo calcola nel browser con JavaScript: attivalo e ricarica la pagina.");
+}
+
 QString failureNote(Failure failure)
 {
     return failure == Failure::NotANumber ? QStringLiteral("(non è un numero)")

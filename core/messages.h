@@ -65,6 +65,25 @@ QString unitavoHelp();
 QString convertiUsage();
 QString convertiHelp();
 
+// What a screen reader calls the parts of a converter window, and the captions every converter
+// window shares.
+QString sourceFrameName();
+QString targetFrameName();
+QString inputBoxName();
+QString resultBoxName();
+QString calcolaCaption();
+// The subject of the feedback mail the main window's mail link starts.
+QString mailSubject();
+
+// The page in the browser: its window's close control, the message box's button, and the lines
+// it shows while its engine loads, when the engine cannot run and without JavaScript.
+QString closeCaption();
+QString closeWindowName(const QString &windowCaption);
+QString okCaption();
+QString pageLoadingMessage();
+QString pageEngineFailedMessage();
+QString pageNoScriptMessage();
+
 // The desktop's search.
 // "Lunghezze: 10 chilometri (km) in miglia (mil)"
 QString conversionDescription(

@@ -106,6 +106,14 @@ struct Superscript {
     int height = 135;
     const char *sourceLabel = nullptr;
     const char *targetLabel = nullptr;
+
+    // The superscript as one character, UTF-8, as it is read aloud and written in running text.
+    constexpr const char *character() const
+    {
+        if (!text)
+            return "";
+        return text[0] == '2' ? "\u00B2" : text[0] == '3' ? "\u00B3" : text;
+    }
 };
 
 // A "2" after a caption, so that it reads as a square unit (m², cm/sec²).

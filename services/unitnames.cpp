@@ -123,14 +123,8 @@ QStringList unitNames(UnitRef unit)
 QString unitCaption(UnitRef unit)
 {
     const UnitRow &row = unit.unit();
-    QString caption = QString::fromUtf8(row.sourceCaption).simplified();
-    if (row.superscript.text) {
-        if (std::strcmp(row.superscript.text, "2") == 0)
-            caption += QChar(0x00B2);
-        else if (std::strcmp(row.superscript.text, "3") == 0)
-            caption += QChar(0x00B3);
-    }
-    return caption;
+    return QString::fromUtf8(row.sourceCaption).simplified()
+        + QString::fromUtf8(row.superscript.character());
 }
 
 QList<UnitRef> allUnits(const Quantity *within)

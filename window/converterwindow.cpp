@@ -58,17 +58,6 @@ int captionOffset(const QRadioButton *button)
     return button->style()->subElementRect(QStyle::SE_RadioButtonContents, &option, button).left();
 }
 
-QString superscriptCharacter(const char *digit)
-{
-    switch (digit[0]) {
-    case '2':
-        return QStringLiteral("²");
-    case '3':
-        return QStringLiteral("³");
-    }
-    return QString::fromLatin1(digit);
-}
-
 // Option buttons stand this far from their frame's left edge and keep this gap to its right edge.
 constexpr int kUnitLeft = 120; // twips
 constexpr int kFrameMargin = 2; // pixels
@@ -250,8 +239,8 @@ void ConverterWindow::load()
     };
     QGroupBox *sourceFrame = makeFrame(m_quantity.sourceFrame, layout.frame1);
     QGroupBox *targetFrame = makeFrame(m_quantity.targetFrame, layout.frame2);
-    sourceFrame->setAccessibleName(QStringLiteral("Unità di partenza"));
-    targetFrame->setAccessibleName(QStringLiteral("Unità di arrivo"));
+    sourceFrame->setAccessibleName(sourceFrameName());
+    targetFrame->setAccessibleName(targetFrameName());
     c.sources = new QButtonGroup(c.form);
     c.targets = new QButtonGroup(c.form);
 
@@ -287,7 +276,8 @@ void ConverterWindow::load()
                 + button->fontMetrics().horizontalAdvance(button->text());
             label->setGeometry(x, fromTwips(row.top), fromTwips(sup.width), fromTwips(sup.height));
             // Read aloud as one unit, m² or kg/m³, while the caption stays as it is drawn.
-            button->setAccessibleName(button->text().simplified() + superscriptCharacter(sup.text));
+            button->setAccessibleName(
+                button->text().simplified() + QString::fromUtf8(sup.character()));
         }
     };
     for (int i = 0; i < int(m_quantity.rows.size()); ++i) {
@@ -296,7 +286,7 @@ void ConverterWindow::load()
     }
 
     QLineEdit *input = makeBox(sourceFrame, kInputBox, layout.input, QStringLiteral("1"));
-    input->setAccessibleName(QStringLiteral("Valore da convertire"));
+    input->setAccessibleName(inputBoxName());
     c.boxes.append({kInputBox, input});
     tabChain.append(input);
     for (const ExtraControl &extra : m_quantity.extras) {
@@ -321,7 +311,7 @@ void ConverterWindow::load()
     }
     tabChain.append(targetChain);
 
-    auto *calcolaButton = new QPushButton(QStringLiteral("Calcola"), c.form);
+    auto *calcolaButton = new QPushButton(calcolaCaption(), c.form);
     calcolaButton->setObjectName(QLatin1String(kCalcola));
     calcolaButton->setGeometry(fromTwips(layout.calcola));
     connect(calcolaButton, &QPushButton::clicked, this, &ConverterWindow::calcola);
@@ -330,7 +320,7 @@ void ConverterWindow::load()
     QLineEdit *result = makeBox(
         layout.resultOnWindow ? c.form : targetFrame, kResultBox, layout.result, QString());
     result->setReadOnly(true);
-    result->setAccessibleName(QStringLiteral("Risultato"));
+    result->setAccessibleName(resultBoxName());
     if (layout.resultOnWindow)
         result->raise(); // drawn over the lower part of the target frame
     c.boxes.append({kResultBox, result});
