@@ -254,24 +254,30 @@ QString usageHint(QStringView program)
 QString unitavoHelp()
 {
     return QStringLiteral(
-        "Uso: unitavo [--open GRANDEZZA [VALORE DA A] | --show]\n"
+        "Uso: unitavo [--open GRANDEZZA [VALORE DA A] | --show | --copy TESTO]\n"
+        "     unitavo --help | --version\n"
         "\n"
         "Senza opzioni apre la finestra principale di Unitavo.\n"
         "\n"
-        "Opzioni:\n"
+        "Opzioni (--open, --show e --copy non vanno insieme):\n"
         "  --open GRANDEZZA  apre anche la finestra della grandezza (lunghezze, forze,\n"
-        "                    temperature...); con VALORE DA A scrive il valore, sceglie le due\n"
-        "                    unità e preme \"Calcola\". Se Unitavo è già aperto, la richiesta\n"
-        "                    passa a quello.\n"
-        "  --show            mostra la finestra principale: se Unitavo è già aperto, la sua\n"
-        "  --copy TESTO      mette il testo negli appunti\n"
-        "  -h, --help        mostra questo aiuto\n"
-        "  -v, --version     mostra la versione\n"
-        "  --                gli argomenti che seguono non sono opzioni\n"
+        "                    temperature...); con VALORE DA A scrive il valore, sceglie\n"
+        "                    le due unità e preme \"Calcola\". Se Unitavo è già aperto,\n"
+        "                    la richiesta passa a quello.\n"
+        "  --show            mostra la finestra principale: quella di Unitavo se è già\n"
+        "                    aperto, portata in primo piano, altrimenti una nuova.\n"
+        "  --copy TESTO      mette il testo negli appunti: tramite Unitavo se è già\n"
+        "                    aperto, altrimenti senza finestre, per cinque minuti al massimo.\n"
+        "  -h, --help        mostra questo aiuto.\n"
+        "  -v, --version     mostra la versione.\n"
+        "  --                gli argomenti che seguono non sono opzioni.\n"
         "\n"
-        "VALORE si scrive nel formato delle impostazioni regionali (1,5 in italiano, 1.5 in\n"
-        "inglese); DA e A sono simboli o nomi di unità della grandezza: km, mi, \"miglia\n"
-        "nautiche\", degC, %...\n");
+        "VALORE si scrive nel formato delle impostazioni regionali (1,5 in italiano, 1.5\n"
+        "in inglese), anche negativo; DA e A sono simboli o nomi di unità della\n"
+        "grandezza: km, mi, \"miglia nautiche\", degC, %...\n"
+        "\n"
+        "Esito: 0 quando Unitavo si chiude o passa la richiesta a quello già aperto; 1 se\n"
+        "quello la rifiuta; 2 se gli argomenti sono errati.\n");
 }
 
 QString convertiUsage()
