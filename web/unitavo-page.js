@@ -2,75 +2,409 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 "use strict";
 
-// The page around Unitavo: it loads the program with Qt's loader, shows a line of text while it
-// loads and once it has ended, opens the links of the main window, and offers window.unitavo,
-// the JavaScript API that the README describes.
+// The page's windows over the engine. Every window is already in the markup (make-site.mjs), so the
+// main window shows and converter windows open before the engine has loaded; a press waits for it.
+// window.unitavo is the JavaScript API that the README describes.
 (function () {
-    const canvas = document.getElementById("screen");
+    const GAP = 8;
+    const BAR = 22;
+    const desktop = matchMedia(document.body.dataset.desktop);
+    const mainWindow = document.querySelector(".win.main");
+    const converters = [...document.querySelectorAll(".win.conv")];
+    const dialog = document.querySelector("dialog[data-name=messaggio]");
     const line = document.getElementById("line");
+    const loadingText = line.textContent;
 
-    // A line over the canvas while the program loads; in its place once the program has ended.
-    function say(text, alone) {
-        line.textContent = text;
-        line.hidden = false;
-        canvas.hidden = alone;
+    // Shown windows, the one used last at the end; the main window never closes.
+    const used = [mainWindow];
+    const lastFocus = new WeakMap();
+    let topZ = 1;
+
+    // The engine: its script comes before this one; its module compiles while the page is used.
+    let engine = null;
+    const engineReady = startEngine();
+
+    async function startEngine() {
+        if (typeof window.createUnitavoEngine !== "function") throw new Error("unitavo-engine.js did not load");
+        const module = await window.createUnitavoEngine({ locateFile: (file) => file });
+        module.setLanguage(navigator.languages?.[0] || navigator.language || "it-IT");
+        engine = module;
+        return module;
     }
 
-    let started;
-    const ready = new Promise((resolve) => (started = resolve));
+    function needEngine() {
+        if (!engine) throw new Error(line.hidden ? loadingText : line.textContent);
+        return engine;
+    }
 
-    // Called by the program (web/windowing.cpp).
-    window.unitavoPage = {
-        // The main window has been painted for the first time.
-        painted() {
-            performance.mark("unitavo-painted");
-            line.hidden = true;
-            started();
-        },
-        // The last window has been closed: the program has ended.
-        ended() {
-            say("Unitavo è stato chiuso: ricarica la pagina per riaprirlo.", true);
-        },
-        // A web address in a new tab; a mail address to the mail program, with no tab left over.
-        openLink(address) {
-            const link = document.createElement("a");
-            link.href = address;
-            if (!address.startsWith("mailto:")) {
-                link.target = "_blank";
-                link.rel = "noopener";
+    const isShown = (win) => !win.hidden && win.getClientRects().length > 0;
+    const converterNamed = (name) => converters.find((w) => w.id === name) ?? null;
+    const windowForHash = (hash) => converters.find((w) => `#${w.dataset.id}` === hash) ?? null;
+    const control = (win, name) => win.querySelector(`[data-name="${CSS.escape(name)}"]`);
+
+    function forget(win) {
+        const index = used.indexOf(win);
+        if (index >= 0) used.splice(index, 1);
+    }
+
+    // ---- Stacking: the window used last is in front, and on a phone the only one shown.
+
+    function raise(win) {
+        forget(win);
+        used.push(win);
+        win.style.zIndex = String(++topZ);
+        const front = used.findLast((w) => w !== mainWindow);
+        for (const w of used) {
+            w.classList.toggle("active", w === win);
+            w.classList.toggle("front", w === front);
+        }
+        mainWindow.classList.toggle("covered", used.length > 1);
+    }
+
+    function focusWindow(win) {
+        const remembered = lastFocus.get(win);
+        const target = remembered && win.contains(remembered) && remembered.getClientRects().length
+            ? remembered
+            : win.querySelector(".client button, .client input:not([hidden])");
+        target?.focus({ preventScroll: desktop.matches });
+    }
+
+    // A new converter window goes right of the windows shown, clamped into the viewport.
+    function place(win) {
+        if (!desktop.matches) return;
+        const right = Math.max(...used.filter((w) => w !== win).map((w) => w.offsetLeft + w.offsetWidth));
+        const others = used.length - 1;
+        // Where it cannot go beside them, it goes over them, one title bar lower each.
+        moveTo(win, right + GAP, GAP + (right + GAP + win.offsetWidth > innerWidth ? BAR * others : 0));
+        win.dataset.placed = "";
+    }
+
+    function moveTo(win, left, top) {
+        const maxLeft = document.documentElement.clientWidth - win.offsetWidth;
+        const maxTop = Math.max(0, innerHeight - win.offsetHeight);
+        win.style.left = `${Math.max(0, Math.min(left, maxLeft))}px`;
+        win.style.top = `${Math.max(0, Math.min(top, maxTop))}px`;
+    }
+
+    // A title bar moves its window at desktop widths.
+    function dragWith(win) {
+        const bar = win.querySelector(".bar");
+        bar.addEventListener("pointerdown", (event) => {
+            if (!desktop.matches || event.button !== 0 || event.target.closest("button")) return;
+            const start = { x: event.clientX, y: event.clientY, left: win.offsetLeft, top: win.offsetTop };
+            const move = (e) => moveTo(win, start.left + e.clientX - start.x, start.top + e.clientY - start.y);
+            bar.setPointerCapture(event.pointerId);
+            bar.addEventListener("pointermove", move);
+            bar.addEventListener("lostpointercapture", () => bar.removeEventListener("pointermove", move), { once: true });
+        });
+    }
+
+    // ---- Opening and closing, with an entry in the browser's history for each opened window.
+
+    let current = { window: null, depth: 0 };
+    const openedAt = new Map();
+
+    function openWindow(win, depth = null) {
+        if (!win.hidden) {
+            raise(win);
+            focusWindow(win);
+            return;
+        }
+        reset(win);
+        win.hidden = false;
+        place(win);
+        raise(win);
+        if (!desktop.matches) scrollTo(0, 0);
+        if (depth === null) pushEntry(win);
+        else openedAt.set(win, depth);
+        focusWindow(win);
+    }
+
+    // history.back() lands later; an entry pushed before it lands would be the one it takes away.
+    let backPending = false;
+    const waitingEntries = [];
+
+    function pushEntry(win) {
+        if (backPending) {
+            waitingEntries.push(win);
+            return;
+        }
+        current = { window: win.id, depth: current.depth + 1 };
+        history.pushState(current, "", `#${win.dataset.id}`);
+        openedAt.set(win, current.depth);
+    }
+
+    function closeWindow(win) {
+        if (win.hidden) return;
+        const hadFocus = win.contains(document.activeElement);
+        win.hidden = true;
+        win.classList.remove("active", "front");
+        openedAt.delete(win);
+        forget(win);
+        const back = used.at(-1);
+        raise(back);
+        if (hadFocus) focusWindow(back);
+    }
+
+    // Closed by its own control or Escape: its history entry goes too, when it is the current one.
+    function closeByUser(win) {
+        const entry = current.window === win.id;
+        closeWindow(win);
+        if (entry) {
+            backPending = true;
+            history.back();
+        }
+    }
+
+    // Back closes what was opened after the entry returned to; Forward (or an edited #hash) opens.
+    function followHistory(event) {
+        if (backPending) {
+            backPending = false;
+            current = event.state ?? { window: null, depth: 0 };
+            for (const win of waitingEntries.splice(0)) if (!win.hidden) pushEntry(win);
+            return;
+        }
+        const from = current;
+        current = event.state ?? { window: windowForHash(location.hash)?.id ?? null, depth: from.depth + 1 };
+        if (!event.state) history.replaceState(current, "", location.href);
+        if (current.depth < from.depth) {
+            for (const [win, depth] of openedAt) if (depth > current.depth) closeWindow(win);
+        } else if (current.window) {
+            const win = converterNamed(current.window);
+            if (win) openWindow(win, current.depth);
+        }
+    }
+
+    // ---- A converter window's form.
+
+    function layoutsOf(form) {
+        return form.dataset.layouts ? JSON.parse(form.dataset.layouts) : [];
+    }
+
+    // A source unit may change the input: the width of the value box and whether extra boxes show.
+    function applyLayout(form, index) {
+        const layouts = layoutsOf(form);
+        if (!layouts.length) return;
+        const value = form.querySelector(".field:not([data-extra]) input");
+        const [width, extras] = index === null ? [null, false] : layouts[index];
+        value.style.setProperty("--w", width === null ? value.dataset.width : `${width}px`);
+        for (const extra of form.querySelectorAll("[data-extra]")) extra.hidden = !extras;
+    }
+
+    // A window opened again starts as new, as on the desktop.
+    function reset(win) {
+        const form = win.querySelector("form");
+        form.reset();
+        applyLayout(form, null);
+        lastFocus.delete(win);
+    }
+
+    function checkedUnit(form, side) {
+        return form.querySelector(`fieldset[data-side="${side}"] input[type=radio]:checked`)?.dataset.name ?? "";
+    }
+
+    // One press of "Calcola" through the engine: the writes go into the boxes, the message comes back.
+    function press(win) {
+        const form = win.querySelector("form");
+        const boxes = {};
+        for (const box of form.querySelectorAll(".box")) boxes[box.dataset.name] = box.value;
+        const answer = JSON.parse(needEngine().press(win.id, checkedUnit(form, "source"), checkedUnit(form, "target"),
+            JSON.stringify(boxes)));
+        for (const write of answer.writes ?? []) {
+            const box = control(win, write.box);
+            if (box) box.value = write.text;
+        }
+        return answer.message ?? null;
+    }
+
+    function report(win, message) {
+        if (message) showMessage(win.dataset.caption, message);
+    }
+
+    // As the desktop's enter: open, pick the source unit, type, pick the target unit, press.
+    function enter(win, conversion) {
+        openWindow(win);
+        control(win, conversion.source)?.click();
+        for (const [name, text] of Object.entries(conversion.boxes ?? {})) {
+            const box = control(win, name);
+            if (box) box.value = text;
+        }
+        control(win, conversion.target)?.click();
+        return press(win);
+    }
+
+    function setUpConverter(win) {
+        const form = win.querySelector("form");
+        const value = form.querySelector(".field:not([data-extra]) input");
+        value.dataset.width = value.style.getPropertyValue("--w");
+        form.addEventListener("change", (event) => {
+            if (event.target.dataset.layout !== undefined) applyLayout(form, Number(event.target.dataset.layout));
+        });
+        // A press before the engine is there waits for it.
+        form.addEventListener("submit", (event) => {
+            event.preventDefault();
+            engineReady.then(() => report(win, press(win)), () => {});
+        });
+        // Enter presses "Calcola" from any control of the window but a button.
+        form.addEventListener("keydown", (event) => {
+            if (event.key !== "Enter" || event.isComposing || event.target.closest("button")) return;
+            event.preventDefault();
+            form.requestSubmit();
+        });
+        win.addEventListener("keydown", (event) => {
+            if (event.key === "Escape" && !dialog.open) {
+                event.preventDefault();
+                closeByUser(win);
             }
-            link.click();
-        },
-    };
+        });
+        control(win, "btn_Chiudi").addEventListener("click", () => closeByUser(win));
+    }
 
-    const loader = QtLoader({
-        canvasElements: [canvas],
-        showLoader(status) {
-            say(status === "Compiling" ? "Unitavo si sta avviando…" : "Unitavo si sta caricando…",
-                false);
-        },
-        showError(text) {
-            say("Unitavo non può funzionare in questo browser: " + text, true);
-        },
-        showExit() {
-            window.unitavoPage.ended();
-        },
-        // The canvas is shown from the start: Qt takes its size when the program starts.
-        showCanvas() {},
-    });
+    function setUpWindow(win) {
+        win.addEventListener("pointerdown", () => raise(win), true);
+        win.addEventListener("focusin", (event) => {
+            lastFocus.set(win, event.target);
+            if (used.at(-1) !== win) raise(win);
+        });
+        dragWith(win);
+    }
 
-    const program = () => loader.module();
+    // ---- The message box.
+
+    let returnFocus = null;
+
+    function showMessage(caption, text) {
+        dialog.querySelector(".title").textContent = caption;
+        control(dialog, "qt_msgbox_label").textContent = text;
+        if (dialog.open) return;
+        returnFocus = document.activeElement;
+        dialog.showModal();
+    }
+
+    dialog.addEventListener("close", () => returnFocus?.focus());
+
+    // ---- The API.
+
     const text = (value) => String(value ?? "");
 
-    window.unitavo = {
-        // Resolves once the main window is shown.
-        ready,
-        convert: (value, from, to, quantity) =>
-            program().convert(text(value), text(from), text(to), text(quantity)),
-        read: (window, control) => program().read(text(window), text(control)),
-        windows: () => program().windows(),
-        controls: (window) => program().controls(text(window)),
-    };
+    function windowNamed(name) {
+        if (name === "messaggio") return dialog.open ? dialog : null;
+        const win = name === mainWindow.id ? mainWindow : converterNamed(name);
+        return win && isShown(win) ? win : null;
+    }
 
-    loader.loadEmscriptenModule("unitavo");
+    function titleOf(win) {
+        return win === dialog ? dialog.querySelector(".title").textContent : win.dataset.caption;
+    }
+
+    // A window's named controls in the order they were made, by the names the desktop gives them.
+    function namedControls(win) {
+        const elements = win === mainWindow
+            ? win.querySelectorAll(".client > [id]")
+            : win.querySelectorAll("[data-name]");
+        return [...elements].map((el) => [el.dataset.name ?? el.id, el]);
+    }
+
+    function textOf(el) {
+        if (el.type === "radio") return el.labels[0].querySelector(".cap").textContent;
+        if (el.matches("input, output")) return el.value;
+        if (el.matches("fieldset")) return "";
+        if (el.matches(".close")) return el.getAttribute("aria-label");
+        return el.textContent;
+    }
+
+    function pageRect(el) {
+        const r = el.getBoundingClientRect();
+        return { x: r.left + scrollX, y: r.top + scrollY, width: r.width, height: r.height };
+    }
+
+    function clientRect(win) {
+        if (win !== dialog) return pageRect(win.querySelector(".client"));
+        const frame = pageRect(dialog);
+        const title = pageRect(dialog.querySelector(".title"));
+        const top = title.y + title.height;
+        return { x: frame.x, y: top, width: frame.width, height: frame.y + frame.height - top };
+    }
+
+    function describeWindows() {
+        const shown = used.filter(isShown);
+        if (dialog.open) shown.push(dialog);
+        const active = shown.at(-1);
+        return shown.map((win) => ({ name: win === dialog ? "messaggio" : win.id, title: titleOf(win),
+            active: win === active, ...clientRect(win), frame: pageRect(win) }));
+    }
+
+    function read(windowName, controlName) {
+        const win = windowNamed(text(windowName));
+        if (!win) return null;
+        if (text(controlName) === "") return titleOf(win);
+        const found = namedControls(win).find(([name]) => name === text(controlName));
+        return found ? textOf(found[1]) : null;
+    }
+
+    function controls(windowName) {
+        const win = windowNamed(text(windowName));
+        if (!win) return null;
+        return namedControls(win)
+            .map(([name, el]) => [name, el, el.type === "radio" ? el.closest(".unit") : el])
+            .filter(([, , box]) => box.getClientRects().length > 0)
+            .map(([name, el, box]) => ({ name, text: textOf(el), ...pageRect(box) }));
+    }
+
+    function convert(value, from, to, quantity) {
+        const answer = JSON.parse(needEngine().resolve(text(value), text(from), text(to), text(quantity)));
+        if (!answer.window) return answer.message;
+        const win = converterNamed(answer.window);
+        return enter(win, answer) ?? win.querySelector("output").value;
+    }
+
+    // ?open=QUANTITY[&value=V&from=U&to=U], as the desktop's --open.
+    function openFromAddress() {
+        const query = new URLSearchParams(location.search);
+        if (!query.has("open")) return;
+        const parts = ["value", "from", "to"].filter((key) => query.has(key)).map((key) => query.get(key));
+        const answer = JSON.parse(engine.request(query.get("open"), JSON.stringify(parts)));
+        const win = answer.window ? converterNamed(answer.window) : null;
+        if (!win) showMessage(mainWindow.dataset.caption, answer.message);
+        else if (answer.source) report(win, enter(win, answer));
+        else openWindow(win);
+    }
+
+    // ---- Start.
+
+    for (const win of [mainWindow, ...converters]) setUpWindow(win);
+    for (const win of converters) setUpConverter(win);
+    for (const button of mainWindow.querySelectorAll("button[data-window]")) {
+        button.addEventListener("click", () => openWindow(converterNamed(button.dataset.window)));
+    }
+    raise(mainWindow);
+    desktop.addEventListener("change", () => {
+        for (const win of used) if (win !== mainWindow && win.dataset.placed === undefined) place(win);
+    });
+    // A smaller viewport keeps every window within reach.
+    window.addEventListener("resize", () => {
+        if (desktop.matches) for (const win of used) moveTo(win, win.offsetLeft, win.offsetTop);
+    });
+
+    const opening = windowForHash(location.hash);
+    history.replaceState(current, "", location.pathname + location.search);
+    window.addEventListener("popstate", followHistory);
+    if (opening) openWindow(opening);
+
+    const painted = new Promise((resolve) => requestAnimationFrame(() => resolve()));
+    const ready = Promise.all([painted, engineReady]).then(() => {
+        line.hidden = true;
+        openFromAddress();
+    });
+    ready.catch(() => {
+        line.textContent = line.dataset.failed;
+        line.hidden = false;
+    });
+
+    window.unitavo = { ready, convert, read, windows: describeWindows, controls };
+
+    // Offline use; without a server (file:) there is nothing to register.
+    if ("serviceWorker" in navigator && location.protocol.startsWith("http")) {
+        window.addEventListener("load", () => navigator.serviceWorker.register("sw.js").catch(() => {}));
+    }
 })();
