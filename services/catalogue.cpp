@@ -3,7 +3,7 @@
 
 #include "catalogue.h"
 
-#include "unitnames.h"
+#include "matchkey.h"
 
 #include <QStringList>
 #include <algorithm>

@@ -5,19 +5,11 @@
 #include "catalogue.h"
 #include "messages.h"
 #include "numbertext.h"
+#include "suggestions.h"
+#include "unitindex.h"
+#include "unitproblems.h"
 
 namespace unitavo {
-
-namespace {
-
-// "Unità sconosciuta nella grandezza lunghezze: «kmm».", with the closest units of the quantity.
-QString unknownUnit(QStringView text, const Quantity &quantity)
-{
-    return unknownUnitMessage(
-        text, quantityId(quantity), unitDescriptions(suggestions(text, &quantity, 3)));
-}
-
-} // namespace
 
 bool readsAsNumbers(const BoxTexts &boxes, const QLocale &locale)
 {
@@ -47,7 +39,8 @@ std::variant<WindowRequest, QString> readWindowRequest(
     for (int i = 0; i < 2; ++i) {
         const QList<UnitRef> found = findUnits(conversion[i + 1], request.quantity);
         if (found.isEmpty())
-            return unknownUnit(conversion[i + 1], *request.quantity);
+            return unknownUnitLine(conversion[i + 1],
+                suggestions(conversion[i + 1], request.quantity, 3), request.quantity);
         units[i] = found.first();
     }
     request.pair = {units[0], units[1]};
