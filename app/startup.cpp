@@ -3,6 +3,7 @@
 #include "startup.h"
 
 #include "arguments.h"
+#include "exitstatus.h"
 #include "instance.h"
 #include "mainwindow.h"
 #include "messages.h"
@@ -19,8 +20,6 @@
 namespace unitavo {
 
 namespace {
-
-enum Exit { Done = 0, Refused = 1, Usage = 2 };
 
 // A copy made with no Unitavo running is kept this long at most, unless another program takes
 // the clipboard first; when the program ends, Qt hands the text to the desktop's clipboard
@@ -55,7 +54,7 @@ Options readOptions(const QStringList &arguments)
     const auto usage = [&options](const QString &problem) {
         err() << problem << '\n' << usageHint(u"unitavo") << '\n';
         err().flush();
-        options.exit = Usage;
+        options.exit = kExitUsage;
         return options;
     };
     SignedValues values;
@@ -64,12 +63,12 @@ Options readOptions(const QStringList &arguments)
         return usage(parseProblem(parser, shown));
     if (parser.isSet(help)) {
         QTextStream(stdout) << unitavoHelp();
-        options.exit = Done;
+        options.exit = kExitDone;
         return options;
     }
     if (parser.isSet(version)) {
         QTextStream(stdout) << "unitavo " << UNITAVO_RELEASE << '\n';
-        options.exit = Done;
+        options.exit = kExitDone;
         return options;
     }
     if (int(parser.isSet(open)) + int(parser.isSet(copy)) + int(parser.isSet(show)) > 1) {
@@ -114,7 +113,7 @@ int start(const QStringList &arguments)
         return *options.exit;
     if (options.copy) {
         if (handOverCopy(*options.copy).outcome == Handover::Outcome::Done)
-            return Done;
+            return kExitDone;
         return holdClipboard(*options.copy);
     }
 
@@ -126,11 +125,11 @@ int start(const QStringList &arguments)
             const Handover handover
                 = options.show ? handOverShow() : handOverOpen(*options.open, options.conversion);
             if (handover.outcome == Handover::Outcome::Done)
-                return Done;
+                return kExitDone;
             if (handover.outcome == Handover::Outcome::Refused) {
                 err() << handover.message << '\n';
                 err().flush();
-                return Refused;
+                return kExitFailed;
             }
             // It ended before answering: this program carries the request out itself.
         }

@@ -8,6 +8,7 @@
 // Exit status: 0 results written, 1 the conversion failed or gave no result, 2 a usage error.
 #include "arguments.h"
 #include "conversion.h"
+#include "exitstatus.h"
 #include "messages.h"
 #include "unitnames.h"
 
@@ -31,8 +32,6 @@
 namespace {
 
 using namespace unitavo;
-
-enum Exit { Done = 0, NoConversion = 1, Usage = 2 };
 
 const QString kProgram = QStringLiteral("unitavo-converti");
 
@@ -66,7 +65,7 @@ private:
 int Converter::usageError(const QStringList &lines)
 {
     m_err << lines.join(u'\n') << '\n';
-    return Usage;
+    return kExitUsage;
 }
 
 // As the GNU tools do: output that cannot be written or flushed (a full disk, a closed standard
@@ -80,7 +79,7 @@ int Converter::run(const QStringList &arguments)
     if (std::fwrite(m_outBytes.constData(), 1, size, stdout) != size || std::fflush(stdout) != 0
         || std::ferror(stdout)) {
         m_err << writeFailureMessage(errno) << '\n';
-        status = NoConversion;
+        status = kExitFailed;
     }
     // The messages too are written out before the program starts to end, not left to it.
     m_err.flush();
@@ -105,11 +104,11 @@ int Converter::parse(const QStringList &arguments)
         return usageError({parseProblem(parser, shown), usageHint(kProgram)});
     if (parser.isSet(helpOption)) {
         m_out << convertiHelp();
-        return Done;
+        return kExitDone;
     }
     if (parser.isSet(versionOption)) {
         m_out << kProgram << ' ' << QCoreApplication::applicationVersion() << '\n';
-        return Done;
+        return kExitDone;
     }
 
     const Quantity *hint = nullptr;
@@ -149,7 +148,7 @@ int Converter::list(const Quantity *hint)
         fields << unitNames(unit);
         m_out << fields.join(u'\t') << '\n';
     }
-    return Done;
+    return kExitDone;
 }
 
 int Converter::one(
@@ -162,15 +161,15 @@ int Converter::one(
     switch (r.status) {
     case ConversionResult::Status::Result:
         m_out << r.text << '\n';
-        return Done;
+        return kExitDone;
     case ConversionResult::Status::Failed:
         m_err << failureMessage(r.failure) << '\n';
-        return NoConversion;
+        return kExitFailed;
     case ConversionResult::Status::NoResult:
         break;
     }
     m_err << noResultMessage() << '\n';
-    return NoConversion;
+    return kExitFailed;
 }
 
 int Converter::table(const QString &value, const QString &from, const Quantity *hint)
@@ -209,7 +208,7 @@ int Converter::table(const QString &value, const QString &from, const Quantity *
     // When no unit has a result, the table says nothing the message would not.
     if (!anyResult) {
         m_err << (firstFailure ? failureMessage(*firstFailure) : noResultMessage()) << '\n';
-        return NoConversion;
+        return kExitFailed;
     }
 
     qsizetype symbolWidth = 0;
@@ -222,7 +221,7 @@ int Converter::table(const QString &value, const QString &from, const Quantity *
         m_out << line.symbol.leftJustified(symbolWidth) << "  "
               << line.result.leftJustified(resultWidth) << "  " << line.caption << '\n';
     }
-    return Done;
+    return kExitDone;
 }
 
 #ifdef Q_OS_WIN
@@ -265,7 +264,7 @@ void keepStandardStreams()
     for (const int fd : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO}) {
         if (fcntl(fd, F_GETFD) == -1 && errno == EBADF
             && open("/dev/null", fd == STDIN_FILENO ? O_WRONLY : O_RDONLY) != fd)
-            std::_Exit(NoConversion);
+            std::_Exit(kExitFailed);
     }
 }
 #endif
