@@ -174,7 +174,7 @@ MainWindow::MainWindow(LinkOpener opener, QWidget *parent)
     : QWidget(parent, Qt::Window)
     , m_opener(std::move(opener))
 {
-    setObjectName(QStringLiteral("frm_conv"));
+    setObjectName(QLatin1String(mainlayout::kMainWindowName));
     setWindowTitle(programTitle());
     setFont(defaultFont());
     setFixedSize(fromTwips(mainlayout::kClientWidth), fromTwips(mainlayout::kClientHeight));

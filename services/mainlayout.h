@@ -10,6 +10,9 @@
 
 namespace unitavo::mainlayout {
 
+// The main window's object name, by which tests and the page find it.
+inline constexpr char kMainWindowName[] = "frm_conv";
+
 constexpr int kButtonLeft = 195;
 constexpr int kButtonWidth = 1335;
 constexpr int kButtonHeight = 255;

@@ -69,7 +69,7 @@ QJsonObject mainWindow()
             {QStringLiteral("text"), mailAddress()}, {QStringLiteral("href"), mailLink()},
             {QStringLiteral("rect"), rect(mainlayout::mailLink())}, {QStringLiteral("points"), 8}},
     };
-    return {{QStringLiteral("name"), QStringLiteral("frm_conv")},
+    return {{QStringLiteral("name"), QString::fromLatin1(mainlayout::kMainWindowName)},
         {QStringLiteral("width"), mainlayout::kClientWidth},
         {QStringLiteral("height"), mainlayout::kClientHeight}, {QStringLiteral("buttons"), buttons},
         {QStringLiteral("links"), links}};
