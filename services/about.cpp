@@ -7,9 +7,14 @@
 
 namespace unitavo {
 
+QString programName()
+{
+    return QStringLiteral("Unitavo");
+}
+
 QString programTitle()
 {
-    return QStringLiteral("Unitavo " UNITAVO_VERSION);
+    return programName() + QStringLiteral(" " UNITAVO_VERSION);
 }
 
 QString webAddress()

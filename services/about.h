@@ -9,6 +9,8 @@
 
 namespace unitavo {
 
+// "Unitavo": the program's name, which titles a message box that has no window.
+QString programName();
 // "Unitavo 3.3": the main window's title, with the version the program is built as.
 QString programTitle();
 

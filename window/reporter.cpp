@@ -3,6 +3,8 @@
 
 #include "reporter.h"
 
+#include "about.h"
+
 #include <QMessageBox>
 
 namespace unitavo {
@@ -28,8 +30,7 @@ void report(QWidget *window, const QString &message)
         installed()(window, message);
         return;
     }
-    QMessageBox::warning(
-        window, window ? window->windowTitle() : QStringLiteral("Unitavo"), message);
+    QMessageBox::warning(window, window ? window->windowTitle() : programName(), message);
 }
 
 } // namespace unitavo
