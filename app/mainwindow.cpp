@@ -5,6 +5,7 @@
 
 #include "catalogue.h"
 #include "converterwindow.h"
+#include "focusvisible.h"
 #include "fonts.h"
 #include "mainlayout.h"
 #include "twips.h"
@@ -222,9 +223,7 @@ MainWindow::MainWindow(LinkOpener opener, QWidget *parent)
 
 void MainWindow::changeEvent(QEvent *event)
 {
-    // The focus shows whenever the window is active, not only once a key has moved it.
-    if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        setAttribute(Qt::WA_KeyboardFocusChange);
+    showFocusWhenActive(this, event);
     QWidget::changeEvent(event);
 }
 

@@ -3,6 +3,7 @@
 
 #include "converterwindow.h"
 
+#include "focusvisible.h"
 #include "fonts.h"
 #include "messages.h"
 #include "press.h"
@@ -195,9 +196,7 @@ void ConverterWindow::showEvent(QShowEvent *event)
 
 void ConverterWindow::changeEvent(QEvent *event)
 {
-    // The focus shows whenever the window is active, not only once a key has moved it.
-    if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        setAttribute(Qt::WA_KeyboardFocusChange);
+    showFocusWhenActive(this, event);
     QWidget::changeEvent(event);
 }
 
