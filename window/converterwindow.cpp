@@ -32,6 +32,8 @@ struct ConverterWindow::Controls {
     QButtonGroup *targets = nullptr;
     QVarLengthArray<std::pair<BoxName, QLineEdit *>, 4> boxes; // every text box, by name
     QVarLengthArray<QWidget *, 4> extras;
+    QGroupBox *sourceFrame = nullptr;
+    QGroupBox *targetFrame = nullptr;
 
     QLineEdit *box(BoxName name) const
     {
@@ -147,6 +149,23 @@ QString unitName(const QAbstractButton *button)
                                               : button->accessibleName();
 }
 
+// The "2" or "3" drawn after a unit button's caption, so that it reads as m², cm³; the button is
+// then called m² or kg/m³ as one unit, while its caption stays as it is drawn.
+void addSuperscript(QRadioButton *button, const UnitRow &row, bool sourceSide)
+{
+    const Superscript &sup = row.superscript;
+    auto *label = new QLabel(QLatin1String(sup.text), button->parentWidget());
+    label->setObjectName(QLatin1String(sourceSide ? sup.sourceLabel : sup.targetLabel));
+    label->setFont(fontLike("Arial", 5.25));
+    label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    label->setProperty(kDecorationProperty, true);
+    // Right after the caption's last letter.
+    const int x = button->x() + captionOffset(button)
+        + button->fontMetrics().horizontalAdvance(button->text());
+    label->setGeometry(x, fromTwips(row.top), fromTwips(sup.width), fromTwips(sup.height));
+    button->setAccessibleName(button->text().simplified() + QString::fromUtf8(sup.character()));
+}
+
 // Sets the accessible description; assistive technologies hear of a change, and only of one.
 void describe(QWidget *w, const QString &description)
 {
@@ -222,116 +241,17 @@ void ConverterWindow::load()
         delete m_controls->form;
     m_controls = std::make_unique<Controls>();
     Controls &c = *m_controls;
-    const Layout &layout = m_quantity.layout;
-
     c.form = new QWidget(this);
     c.form->setGeometry(rect());
 
+    makeFrames();
     QList<QWidget *> tabChain;
     QList<QWidget *> targetChain;
-    const auto makeFrame = [&](const char *name, const Rect &r) {
-        auto *frame = new QGroupBox(c.form);
-        frame->setObjectName(QLatin1String(name));
-        frame->setProperty(kUnitFrameProperty, true);
-        frame->setGeometry(fromTwips(r));
-        return frame;
-    };
-    QGroupBox *sourceFrame = makeFrame(m_quantity.sourceFrame, layout.frame1);
-    QGroupBox *targetFrame = makeFrame(m_quantity.targetFrame, layout.frame2);
-    sourceFrame->setAccessibleName(sourceFrameName());
-    targetFrame->setAccessibleName(targetFrameName());
-    c.sources = new QButtonGroup(c.form);
-    c.targets = new QButtonGroup(c.form);
-
-    const auto makeUnit = [&](const UnitRow &row, int index, bool sourceSide) {
-        QGroupBox *frame = sourceSide ? sourceFrame : targetFrame;
-        auto *button = new QRadioButton(caption(row.captionFor(sourceSide)), frame);
-        button->setObjectName(QLatin1String(sourceSide ? row.source : row.target));
-        // A caption never clips: a button too narrow for it in this font grows within its frame.
-        const int left = fromTwips(kUnitLeft);
-        const int width = std::max(fromTwips(row.widthFor(sourceSide)),
-            std::min(button->sizeHint().width(), frame->width() - left - kFrameMargin));
-        // Nor does its indicator: a row lower than the indicator grows, within its frame.
-        QStyleOptionButton option;
-        option.initFrom(button);
-        const int indicator
-            = button->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorHeight, &option, button);
-        const int top = fromTwips(row.top);
-        const int height = std::max(
-            fromTwips(row.height), std::min(indicator, frame->height() - top - kFrameMargin));
-        button->setGeometry(left, top, width, height);
-        (sourceSide ? c.sources : c.targets)->addButton(button, index);
-        (sourceSide ? tabChain : targetChain).append(button);
-
-        const Superscript &sup = row.superscript;
-        if (sup.text) {
-            auto *label = new QLabel(QLatin1String(sup.text), frame);
-            label->setObjectName(QLatin1String(sourceSide ? sup.sourceLabel : sup.targetLabel));
-            label->setFont(fontLike("Arial", 5.25));
-            label->setAttribute(Qt::WA_TransparentForMouseEvents);
-            label->setProperty(kDecorationProperty, true);
-            // Right after the caption's last letter, so that it reads as m², cm³.
-            const int x = left + captionOffset(button)
-                + button->fontMetrics().horizontalAdvance(button->text());
-            label->setGeometry(x, fromTwips(row.top), fromTwips(sup.width), fromTwips(sup.height));
-            // Read aloud as one unit, m² or kg/m³, while the caption stays as it is drawn.
-            button->setAccessibleName(
-                button->text().simplified() + QString::fromUtf8(sup.character()));
-        }
-    };
-    for (int i = 0; i < int(m_quantity.rows.size()); ++i) {
-        makeUnit(m_quantity.rows[i], i, true);
-        makeUnit(m_quantity.rows[i], i, false);
-    }
-
-    QLineEdit *input = makeBox(sourceFrame, kInputBox, layout.input, QStringLiteral("1"));
-    input->setAccessibleName(inputBoxName());
-    c.boxes.append({kInputBox, input});
-    tabChain.append(input);
-    for (const ExtraControl &extra : m_quantity.extras) {
-        QWidget *w = nullptr;
-        if (extra.kind == ExtraControl::Kind::TextBox) {
-            const BoxName name(extra.name);
-            auto *box = makeBox(sourceFrame, name, extra.rect, caption(extra.text));
-            c.boxes.append({name, box});
-            tabChain.append(box);
-            w = box;
-        } else {
-            w = new QLabel(caption(extra.text), sourceFrame);
-            w->setObjectName(QLatin1String(extra.name));
-            w->setGeometry(fromTwips(extra.rect));
-        }
-        if (extra.accessibleName)
-            w->setAccessibleName(caption(extra.accessibleName));
-        if (extra.fontFamily)
-            w->setFont(fontLike(extra.fontFamily, extra.fontPoints));
-        w->setVisible(false);
-        c.extras.append(w);
-    }
+    makeUnitButtons(tabChain, targetChain);
+    tabChain.append(makeSourceBoxes());
     tabChain.append(targetChain);
-
-    auto *calcolaButton = new QPushButton(calcolaCaption(), c.form);
-    calcolaButton->setObjectName(QLatin1String(kCalcola));
-    calcolaButton->setGeometry(fromTwips(layout.calcola));
-    connect(calcolaButton, &QPushButton::clicked, this, &ConverterWindow::calcola);
-    tabChain.append(calcolaButton);
-
-    QLineEdit *result = makeBox(
-        layout.resultOnWindow ? c.form : targetFrame, kResultBox, layout.result, QString());
-    result->setReadOnly(true);
-    result->setAccessibleName(resultBoxName());
-    if (layout.resultOnWindow)
-        result->raise(); // drawn over the lower part of the target frame
-    c.boxes.append({kResultBox, result});
-    tabChain.append(result);
-
-    for (const char *name : m_quantity.tabTail) {
-        QWidget *w = c.form->findChild<QWidget *>(QLatin1String(name));
-        if (w && tabChain.removeOne(w))
-            tabChain.append(w);
-    }
-    for (int i = 1; i < tabChain.size(); ++i)
-        setTabOrder(tabChain[i - 1], tabChain[i]);
+    tabChain.append(makeCalcolaAndResult());
+    setTabChain(tabChain);
 
     // The input row follows the source selected last, however it was selected: by the mouse, the
     // keyboard, an assistive technology or code.
@@ -346,6 +266,119 @@ void ConverterWindow::load()
     if (!tabChain.isEmpty())
         tabChain.first()->setFocus(Qt::OtherFocusReason);
     m_loaded = true;
+}
+
+void ConverterWindow::makeFrames()
+{
+    Controls &c = *m_controls;
+    const auto makeFrame = [&](const char *name, const Rect &r, const QString &accessibleName) {
+        auto *frame = new QGroupBox(c.form);
+        frame->setObjectName(QLatin1String(name));
+        frame->setProperty(kUnitFrameProperty, true);
+        frame->setGeometry(fromTwips(r));
+        frame->setAccessibleName(accessibleName);
+        return frame;
+    };
+    c.sourceFrame = makeFrame(m_quantity.sourceFrame, m_quantity.layout.frame1, sourceFrameName());
+    c.targetFrame = makeFrame(m_quantity.targetFrame, m_quantity.layout.frame2, targetFrameName());
+    c.sources = new QButtonGroup(c.form);
+    c.targets = new QButtonGroup(c.form);
+}
+
+void ConverterWindow::makeUnitButtons(QList<QWidget *> &sourceChain, QList<QWidget *> &targetChain)
+{
+    for (int i = 0; i < int(m_quantity.rows.size()); ++i) {
+        sourceChain.append(makeUnitButton(m_quantity.rows[i], i, true));
+        targetChain.append(makeUnitButton(m_quantity.rows[i], i, false));
+    }
+}
+
+QRadioButton *ConverterWindow::makeUnitButton(const UnitRow &row, int index, bool sourceSide)
+{
+    Controls &c = *m_controls;
+    QGroupBox *frame = sourceSide ? c.sourceFrame : c.targetFrame;
+    auto *button = new QRadioButton(caption(row.captionFor(sourceSide)), frame);
+    button->setObjectName(QLatin1String(sourceSide ? row.source : row.target));
+    // A caption never clips: a button too narrow for it in this font grows within its frame.
+    const int left = fromTwips(kUnitLeft);
+    const int width = std::max(fromTwips(row.widthFor(sourceSide)),
+        std::min(button->sizeHint().width(), frame->width() - left - kFrameMargin));
+    // Nor does its indicator: a row lower than the indicator grows, within its frame.
+    QStyleOptionButton option;
+    option.initFrom(button);
+    const int indicator
+        = button->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorHeight, &option, button);
+    const int top = fromTwips(row.top);
+    const int height = std::max(
+        fromTwips(row.height), std::min(indicator, frame->height() - top - kFrameMargin));
+    button->setGeometry(left, top, width, height);
+    (sourceSide ? c.sources : c.targets)->addButton(button, index);
+    if (row.superscript.text)
+        addSuperscript(button, row, sourceSide);
+    return button;
+}
+
+QList<QWidget *> ConverterWindow::makeSourceBoxes()
+{
+    Controls &c = *m_controls;
+    QList<QWidget *> chain;
+    QLineEdit *input
+        = makeBox(c.sourceFrame, kInputBox, m_quantity.layout.input, QStringLiteral("1"));
+    input->setAccessibleName(inputBoxName());
+    c.boxes.append({kInputBox, input});
+    chain.append(input);
+    for (const ExtraControl &extra : m_quantity.extras) {
+        QWidget *w = nullptr;
+        if (extra.kind == ExtraControl::Kind::TextBox) {
+            const BoxName name(extra.name);
+            auto *box = makeBox(c.sourceFrame, name, extra.rect, caption(extra.text));
+            c.boxes.append({name, box});
+            chain.append(box);
+            w = box;
+        } else {
+            w = new QLabel(caption(extra.text), c.sourceFrame);
+            w->setObjectName(QLatin1String(extra.name));
+            w->setGeometry(fromTwips(extra.rect));
+        }
+        if (extra.accessibleName)
+            w->setAccessibleName(caption(extra.accessibleName));
+        if (extra.fontFamily)
+            w->setFont(fontLike(extra.fontFamily, extra.fontPoints));
+        w->setVisible(false);
+        c.extras.append(w);
+    }
+    return chain;
+}
+
+QList<QWidget *> ConverterWindow::makeCalcolaAndResult()
+{
+    Controls &c = *m_controls;
+    const Layout &layout = m_quantity.layout;
+    auto *calcolaButton = new QPushButton(calcolaCaption(), c.form);
+    calcolaButton->setObjectName(QLatin1String(kCalcola));
+    calcolaButton->setGeometry(fromTwips(layout.calcola));
+    connect(calcolaButton, &QPushButton::clicked, this, &ConverterWindow::calcola);
+
+    QLineEdit *result = makeBox(
+        layout.resultOnWindow ? c.form : c.targetFrame, kResultBox, layout.result, QString());
+    result->setReadOnly(true);
+    result->setAccessibleName(resultBoxName());
+    if (layout.resultOnWindow)
+        result->raise(); // drawn over the lower part of the target frame
+    c.boxes.append({kResultBox, result});
+    return {calcolaButton, result};
+}
+
+void ConverterWindow::setTabChain(QList<QWidget *> &chain)
+{
+    // The quantity's tab tail moves its controls, in its order, to the end of the chain.
+    for (const char *name : m_quantity.tabTail) {
+        QWidget *w = m_controls->form->findChild<QWidget *>(QLatin1String(name));
+        if (w && chain.removeOne(w))
+            chain.append(w);
+    }
+    for (int i = 1; i < chain.size(); ++i)
+        setTabOrder(chain[i - 1], chain[i]);
 }
 
 void ConverterWindow::applyInputLayout(int row)

@@ -8,6 +8,8 @@
 #include <QWidget>
 #include <memory>
 
+class QRadioButton;
+
 namespace unitavo {
 
 // The window of one quantity, built from its definition: source units on the left, target units
@@ -42,7 +44,15 @@ protected:
 private:
     struct Controls;
 
+    // The controls, created afresh: the unit frames, their buttons, the boxes and the extras,
+    // "Calcola" and the result, in their tab order.
     void load();
+    void makeFrames();
+    void makeUnitButtons(QList<QWidget *> &sourceChain, QList<QWidget *> &targetChain);
+    QRadioButton *makeUnitButton(const UnitRow &row, int index, bool sourceSide);
+    QList<QWidget *> makeSourceBoxes(); // the input, the extras; returns the text boxes
+    QList<QWidget *> makeCalcolaAndResult();
+    void setTabChain(QList<QWidget *> &chain);
     void applyInputLayout(int row);
 
     const Quantity &m_quantity;
