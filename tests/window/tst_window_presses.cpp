@@ -231,4 +231,4 @@ void TestTemperatureAngoliVelocitaWindows::refusedSlopeLeavesTheBoxEmpty()
 }
 
 QTEST_MAIN(TestTemperatureAngoliVelocitaWindows)
-#include "tst_temperature_angoli_velocita_windows.moc"
+#include "tst_window_presses.moc"

@@ -342,4 +342,4 @@ private slots:
 };
 
 QTEST_MAIN(TestPressioniVolumiWindows)
-#include "tst_pressioni_volumi_windows.moc"
+#include "tst_window_layouts.moc"
