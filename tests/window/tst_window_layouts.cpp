@@ -1,17 +1,21 @@
 // SPDX-FileCopyrightText: The Unitavo developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The pressures and volumes windows as the user sees them: geometry, captions, the superscript
-// labels, the tab chain and a press through the widgets.
+// What each converter window adds to the layout they share: its size and frames, the places of
+// its boxes, the widths and captions of its unit buttons and its superscript labels.
 #include "catalogue.h"
 #include "converterwindow.h"
+#include "twips.h"
 #include "windowsupport.h"
 
+#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
+#include <algorithm>
 #include <memory>
 
 using namespace unitavo;
@@ -19,7 +23,6 @@ using namespace unitavo::test;
 
 namespace {
 
-// Twips to logical pixels, fifteen to the pixel, to the nearest.
 int px(int twips)
 {
     return qRound(twips / 15.0);
@@ -66,22 +69,34 @@ void addWindows()
     QTest::newRow("volumi") << QByteArray("volumi");
 }
 
+const QByteArray areas("frm_superfici");
+const QByteArray densities("frm_massavolumica");
+const QByteArray accelerations("frm_accelerazioni");
+
+void windows()
+{
+    QTest::addColumn<QByteArray>("window");
+    QTest::newRow("areas") << areas;
+    QTest::newRow("densities") << densities;
+    QTest::newRow("accelerations") << accelerations;
+}
+
 } // namespace
 
-class TestPressioniVolumiWindows : public QObject {
+class TestWindowLayouts : public QObject {
     Q_OBJECT
 
     // The windows go by their quantities' ids here.
-    static std::unique_ptr<ConverterWindow> open(const QByteArray &window)
+    static std::unique_ptr<ConverterWindow> openById(const QByteArray &window)
     {
         return test::open(*findQuantityById(QString::fromLatin1(window)));
     }
 
 private slots:
-    void initTestCase() { QLocale::setDefault(italian); }
-    void cleanupTestCase() { QLocale::setDefault(QLocale::c()); }
+    void init() { QLocale::setDefault(italian); }
+    void cleanup() { QLocale::setDefault(QLocale::c()); }
 
-    void layout_data()
+    void pressioniVolumiLayout_data()
     {
         QTest::addColumn<QByteArray>("window");
         QTest::addColumn<QString>("caption");
@@ -101,7 +116,7 @@ private slots:
                                 << r(2640, 0, 2535, 5055) << r(360, 4680, 1815, 285)
                                 << r(240, 4680, 2055, 285) << r(2040, 5160, 1335, 255);
     }
-    void layout()
+    void pressioniVolumiLayout()
     {
         QFETCH(QByteArray, window);
         QFETCH(QString, caption);
@@ -111,7 +126,7 @@ private slots:
         QFETCH(QRect, input);
         QFETCH(QRect, result);
         QFETCH(QRect, calcola);
-        const auto w = open(window);
+        const auto w = openById(window);
         QCOMPARE(w->windowTitle(), caption);
         QCOMPARE(w->size(), client);
         auto *f1 = child<QGroupBox>(w.get(), "Frame1");
@@ -140,7 +155,7 @@ private slots:
     void buttons()
     {
         QFETCH(QByteArray, window);
-        const auto w = open(window);
+        const auto w = openById(window);
         const auto rows = rowsOf(window);
         QCOMPARE(w->findChildren<QRadioButton *>().size(), qsizetype(2 * rows.size()));
         for (std::size_t i = 0; i < rows.size(); ++i) {
@@ -162,20 +177,6 @@ private slots:
                 QVERIFY2(!b->isChecked(), name);
             }
         }
-    }
-
-    // No caption is cut: each button is as wide as its caption needs and stays inside its frame.
-    void captionsVisible_data() { addWindows(); }
-    void captionsVisible()
-    {
-        QFETCH(QByteArray, window);
-        const auto w = open(window);
-        QStringList cut;
-        for (QRadioButton *b : w->findChildren<QRadioButton *>()) {
-            if (const QString c = captionCut(b); !c.isEmpty())
-                cut << c;
-        }
-        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral(", "))));
     }
 
     // Rows whose captions differ between the frames, and the oddly named target buttons.
@@ -209,12 +210,12 @@ private slots:
         QFETCH(QByteArray, window);
         QFETCH(QByteArray, button);
         QFETCH(QString, caption);
-        const auto w = open(window);
+        const auto w = openById(window);
         QCOMPARE(child<QRadioButton>(w.get(), button.constData())->text(), caption);
     }
 
     // The seven "2" labels of each pressures frame, each beside the end of its row's caption.
-    void superscripts_data()
+    void pressioniSuperscripts_data()
     {
         QTest::addColumn<QByteArray>("label");
         QTest::addColumn<QByteArray>("button");
@@ -223,11 +224,11 @@ private slots:
             QTest::newRow(name) << QByteArray(name).append("_sup") << QByteArray(name);
         }
     }
-    void superscripts()
+    void pressioniSuperscripts()
     {
         QFETCH(QByteArray, label);
         QFETCH(QByteArray, button);
-        const auto w = open("pressioni");
+        const auto w = openById("pressioni");
         auto *l = child<QLabel>(w.get(), label.constData());
         QCOMPARE(l->text(), QStringLiteral("2"));
         QCOMPARE(l->size(), QSize(px(255), px(135)));
@@ -245,101 +246,217 @@ private slots:
     {
         QFETCH(QByteArray, window);
         QFETCH(int, perFrame);
-        const auto w = open(window);
+        const auto w = openById(window);
         for (const char *frame : {"Frame1", "Frame2"}) {
             QCOMPARE(child<QGroupBox>(w.get(), frame)->findChildren<QLabel *>().size(),
                 qsizetype(perFrame));
         }
     }
 
-    // Sources, the input, targets, Calcola and the result; the pressures window then ends with
-    // its two mm-of-water buttons. The top source holds the focus.
-    void tabChain_data()
+    // Sources, the input, targets, Calcola and the result, then the pressures window's two
+    // mm-of-water buttons at the end. The top source holds the focus.
+    void pressioniTabChain()
     {
-        QTest::addColumn<QByteArray>("window");
-        QTest::addColumn<QStringList>("chain");
-        for (const QByteArray &window : {QByteArray("pressioni"), QByteArray("volumi")}) {
-            const auto rows = rowsOf(window);
-            const bool tail = window == "pressioni";
-            const std::size_t body = tail ? rows.size() - 1 : rows.size();
-            QStringList sources;
-            QStringList targets;
-            for (std::size_t i = 0; i < body; ++i) {
-                sources << QLatin1String(rows[i].source);
-                targets << QLatin1String(rows[i].target);
-            }
-            QStringList chain = tabOrder(sources, targets);
-            if (tail)
-                chain << QStringLiteral("mmh2o1") << QStringLiteral("mmh2o2");
-            QTest::newRow(window.constData()) << window << chain;
+        const auto rows = rowsOf("pressioni");
+        QStringList sources;
+        QStringList targets;
+        for (std::size_t i = 0; i + 1 < rows.size(); ++i) {
+            sources << QLatin1String(rows[i].source);
+            targets << QLatin1String(rows[i].target);
         }
-    }
-    void tabChain()
-    {
-        QFETCH(QByteArray, window);
-        QFETCH(QStringList, chain);
-        const auto w = open(window);
+        const QStringList chain = tabOrder(sources, targets)
+            << QStringLiteral("mmh2o1") << QStringLiteral("mmh2o2");
+        const auto w = openById("pressioni");
         QCOMPARE(w->focusWidget(), child(w.get(), chain.first()));
         QCOMPARE(focusChain(*w, chain.first()), chain);
     }
 
-    // One good press, then one that fails: the failure is reported and the result stays.
-    void press_data()
-    {
-        QTest::addColumn<QByteArray>("window");
-        QTest::addColumn<QByteArray>("source");
-        QTest::addColumn<QByteArray>("target");
-        QTest::addColumn<QString>("input");
-        QTest::addColumn<QString>("expected");
-        QTest::addColumn<QByteArray>("badSource");
-        QTest::addColumn<QString>("badInput");
-        QTest::addColumn<int>("failure");
-        QTest::newRow("pressioni")
-            << QByteArray("pressioni") << QByteArray("atm1") << QByteArray("bar2")
-            << QStringLiteral("2") << QStringLiteral("2,0265") << QByteArray("atm1")
-            << QStringLiteral("abc") << int(Failure::NotANumber);
-        QTest::newRow("volumi") << QByteArray("volumi") << QByteArray("l") << QByteArray("ml2")
-                                << QStringLiteral("1,5") << QStringLiteral("1500")
-                                << QByteArray("barile") << QStringLiteral("1E+307")
-                                << int(Failure::OutOfRange);
-    }
-    void press()
-    {
-        QFETCH(QByteArray, window);
-        QFETCH(QByteArray, source);
-        QFETCH(QByteArray, target);
-        QFETCH(QString, input);
-        QFETCH(QString, expected);
-        QFETCH(QByteArray, badSource);
-        QFETCH(QString, badInput);
-        QFETCH(int, failure);
-        FailureCapture capture;
-        const auto w = open(window);
-        auto *in = child<QLineEdit>(w.get(), "txt_conv");
-        auto *out = child<QLineEdit>(w.get(), "txt_sol");
-        auto *calcola = child<QPushButton>(w.get(), "btn_Calcola");
-        auto *s = child<QRadioButton>(w.get(), source.constData());
-        auto *t = child<QRadioButton>(w.get(), target.constData());
-        auto *bad = child<QRadioButton>(w.get(), badSource.constData());
-
-        QTest::mouseClick(s, Qt::LeftButton, {}, QPoint(5, s->height() / 2));
-        QTest::mouseClick(t, Qt::LeftButton, {}, QPoint(5, t->height() / 2));
-        QVERIFY(s->isChecked() && t->isChecked());
-        in->setText(input);
-        QTest::mouseClick(calcola, Qt::LeftButton);
-        QCOMPARE(out->text(), expected);
-        QVERIFY(capture.failures.isEmpty());
-
-        bad->click();
-        in->setText(badInput);
-        QTest::mouseClick(calcola, Qt::LeftButton);
-        QCOMPARE(capture.failures.size(), 1);
-        QCOMPARE(int(capture.failures.first()), failure);
-        QCOMPARE(capture.windows.first(), w.get());
-        QCOMPARE(out->text(), expected);
-        QCOMPARE(in->text(), badInput);
-    }
+    void layout_data() { windows(); }
+    void layout();
+    void superscripts_data();
+    void superscripts();
+    void placement();
+    void forzeGeometry();
 };
 
-QTEST_MAIN(TestPressioniVolumiWindows)
+void TestWindowLayouts::layout()
+{
+    QFETCH(QByteArray, window);
+    struct Expected {
+        QByteArray window;
+        const char *caption;
+        const char *frame1;
+        QSize client;
+        int frameHeight;
+        Rect input;
+        Rect result;
+        Rect calcola;
+        int labels; // per frame
+    };
+    const Expected all[] = {
+        {areas, "Superfici", "Frame1", {4755, 4770}, 4335, {120, 3960, 1935, 285},
+            {120, 3960, 2055, 285}, {1680, 4440, 1335, 255}, 11},
+        {densities, "Massa Volumica", "Frame1", {4680, 5490}, 5055, {240, 4680, 1935, 285},
+            {120, 4680, 2055, 285}, {1680, 5160, 1335, 255}, 10},
+        {accelerations, "Accelerazioni", "frame1", {4710, 3960}, 3495, {120, 3120, 1935, 285},
+            {120, 3120, 2055, 285}, {1680, 3600, 1335, 255}, 6},
+    };
+    const Expected &e = *std::find_if(
+        std::begin(all), std::end(all), [&](const Expected &x) { return x.window == window; });
+
+    const auto w = open(quantityNamed(window));
+    QCOMPARE(w->objectName(), QString::fromLatin1(window));
+    QCOMPARE(w->windowTitle(), QString::fromUtf8(e.caption));
+    QCOMPARE(w->size(), QSize(fromTwips(e.client.width()), fromTwips(e.client.height())));
+    QGroupBox *sources = child<QGroupBox>(w.get(), QLatin1String(e.frame1));
+    QGroupBox *targets = child<QGroupBox>(w.get(), QStringLiteral("Frame2"));
+    QCOMPARE(sources->geometry(), fromTwips(Rect{0, 0, 2295, e.frameHeight}));
+    QCOMPARE(targets->geometry(), fromTwips(Rect{2400, 0, 2295, e.frameHeight}));
+    QVERIFY(sources->title().isEmpty() && targets->title().isEmpty());
+
+    QLineEdit *input = child<QLineEdit>(w.get(), QStringLiteral("txt_conv"));
+    QLineEdit *result = child<QLineEdit>(w.get(), QStringLiteral("txt_sol"));
+    QCOMPARE(input->parentWidget(), sources);
+    QCOMPARE(result->parentWidget(), targets);
+    QCOMPARE(input->geometry(), fromTwips(e.input));
+    QCOMPARE(result->geometry(), fromTwips(e.result));
+    QCOMPARE(input->text(), QStringLiteral("1"));
+    QCOMPARE(result->text(), QString());
+    QVERIFY(result->isReadOnly());
+    QPushButton *calcola = child<QPushButton>(w.get(), QStringLiteral("btn_Calcola"));
+    QCOMPARE(calcola->geometry(), fromTwips(e.calcola));
+    QCOMPARE(calcola->text(), QStringLiteral("Calcola"));
+
+    for (QGroupBox *frame : {sources, targets}) {
+        const QList<QLabel *> labels = frame->findChildren<QLabel *>();
+        QCOMPARE(labels.size(), e.labels);
+        for (QLabel *label : labels)
+            QCOMPARE(label->text(), QLatin1String(window == densities ? "3" : "2"));
+    }
+    if (window == areas) {
+        // The square inch rows are taller than the others.
+        QCOMPARE(child<QRadioButton>(w.get(), QStringLiteral("inc"))->height(), fromTwips(315));
+        QCOMPARE(child<QRadioButton>(w.get(), QStringLiteral("in2"))->height(), fromTwips(315));
+    }
+}
+
+void TestWindowLayouts::superscripts_data()
+{
+    QTest::addColumn<QByteArray>("window");
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("frame");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("width"); // twips
+
+    const auto add = [](const QByteArray &window, const char *label, const char *frame,
+                         const char *button, int width = 255) {
+        QTest::addRow("%s %s", window.constData(), label)
+            << window << QString::fromLatin1(label) << QString::fromLatin1(frame)
+            << QString::fromLatin1(button) << width;
+    };
+
+    const char *squares[][2] = {{"mq", "m2"}, {"cm", "cm2"}, {"dm", "dm2"}, {"ft", "ft2"},
+        {"hm", "hm2"}, {"km", "km2"}, {"mil", "mil2"}, {"mm", "mm2"}, {"yd", "yd2"},
+        {"pertiche", "pertiche2"}, {"inc", "in2"}};
+    for (int i = 0; i < 11; ++i) {
+        const int width = i == 1 ? 135 : 255; // the cm² label is narrower
+        add(areas, qPrintable(QStringLiteral("Label%1").arg(i + 1)), "Frame1", squares[i][0],
+            width);
+        add(areas, qPrintable(QStringLiteral("Label%1").arg(i + 12)), "Frame2", squares[i][1],
+            width);
+    }
+
+    const char *cubes[][3] = {{"kgmc", "Label2", "Label13"}, {"gmc", "Label4", "Label14"},
+        {"gmmc", "Label5", "Label15"}, {"mgmc", "Label3", "Label6"}, {"mgmmc", "Label7", "Label16"},
+        {"ozftc", "Label8", "Label17"}, {"ozinc", "Label9", "Label18"},
+        {"lbftc", "Label10", "Label19"}, {"lbinc", "Label11", "Label20"},
+        {"tonydc", "Label12", "Label21"}};
+    for (const auto &c : cubes) {
+        add(densities, c[1], "Frame1", c[0]);
+        add(densities, c[2], "Frame2", qPrintable(QLatin1String(c[0]) + QLatin1Char('2')));
+    }
+
+    const char *perSecond[][3] = {{"ms", "Label2", "Label7"}, {"cms", "Label1", "Label8"},
+        {"fts", "Label3", "Label9"}, {"ins", "Label6", "Label12"}, {"mils", "Label5", "Label11"},
+        {"yds", "Label4", "Label10"}};
+    for (const auto &s : perSecond) {
+        add(accelerations, s[1], "frame1", s[0]);
+        add(accelerations, s[2], "Frame2", qPrintable(QLatin1String(s[0]) + QLatin1Char('2')));
+    }
+}
+
+// Each superscript stands in its frame on its row's line, right where the caption text ends.
+void TestWindowLayouts::superscripts()
+{
+    QFETCH(QByteArray, window);
+    QFETCH(QString, label);
+    QFETCH(QString, frame);
+    QFETCH(QString, button);
+    QFETCH(int, width);
+
+    const auto w = open(quantityNamed(window));
+    const QLabel *l = child<QLabel>(w.get(), label);
+    const QRadioButton *b = child<QRadioButton>(w.get(), button);
+    QCOMPARE(l->parentWidget()->objectName(), frame);
+    QCOMPARE(l->size(), QSize(fromTwips(width), fromTwips(135)));
+    verifyBesideCaption(l, b);
+}
+
+void TestWindowLayouts::placement()
+{
+    const auto temperature = open(quantities::temperature());
+    QCOMPARE(
+        child<QWidget>(*temperature, "Frame1")->geometry(), fromTwips(Rect{0, 120, 2055, 2655}));
+    QCOMPARE(
+        child<QWidget>(*temperature, "Frame2")->geometry(), fromTwips(Rect{2160, 120, 2055, 2655}));
+    QCOMPARE(
+        child<QWidget>(*temperature, kCalcola)->geometry(), fromTwips(Rect{1440, 3000, 1335, 255}));
+    QCOMPARE(child<QWidget>(*temperature, kResultBox)->parentWidget()->objectName(),
+        QStringLiteral("Frame2"));
+    QCOMPARE(child<QWidget>(*temperature, "R2")->geometry().top(), fromTwips(1440));
+    QCOMPARE(child<QRadioButton>(*temperature, "re")->text(), QStringLiteral("Rèaumur"));
+
+    // The angle window's result box stands on the window itself, over the target frame.
+    const auto angles = open(quantities::angoli());
+    QWidget *result = child<QWidget>(*angles, kResultBox);
+    QVERIFY(result->parentWidget() != child<QWidget>(*angles, "Frame2"));
+    QCOMPARE(
+        result->mapTo(angles.get(), QPoint(0, 0)), fromTwips(Rect{2520, 3000, 0, 0}).topLeft());
+    QVERIFY(child<QLineEdit>(*angles, kResultBox)->isReadOnly());
+    QCOMPARE(child<QWidget>(*angles, kInputBox)->geometry(), fromTwips(Rect{240, 3000, 1935, 285}));
+
+    const auto speeds = open(quantities::velocita());
+    QCOMPARE(child<QWidget>(*speeds, kInputBox)->geometry(), fromTwips(Rect{240, 4920, 1935, 285}));
+    QCOMPARE(child<QWidget>(*speeds, kResultBox)->parentWidget()->objectName(),
+        QStringLiteral("Frame2"));
+    QCOMPARE(child<QWidget>(*speeds, "ydsec2")->geometry().top(), fromTwips(4560));
+}
+
+void TestWindowLayouts::forzeGeometry()
+{
+    ConverterWindow w(quantities::forze());
+    w.present();
+    QCOMPARE(w.windowTitle(), QStringLiteral("Forze"));
+    QCOMPARE(w.size(), QSize(314, 301)); // 4710 x 4515 twips
+    QCOMPARE(w.minimumSize(), w.maximumSize());
+    QCOMPARE(child<QGroupBox>(&w, "Frame1")->geometry(), QRect(0, 0, 153, 273));
+    QCOMPARE(child<QGroupBox>(&w, "Frame2")->geometry(), QRect(160, 0, 153, 273));
+    QCOMPARE(child<QRadioButton>(&w, "opt_lbs")->text(), QStringLiteral("libbra            (lbs)"));
+    QCOMPARE(
+        child<QRadioButton>(&w, "opt_lbs2")->text(), QStringLiteral("libbra             (lbs)"));
+    // 195 twips, 13 pixels, or the height of the radio indicator where the style draws it taller.
+    auto *dyna = child<QRadioButton>(&w, "Opt_dyn2");
+    QCOMPARE(dyna->height(),
+        std::max(
+            13, dyna->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorHeight, nullptr, dyna)));
+    QCOMPARE(child<QRadioButton>(&w, "opt_oz1")->geometry().topLeft(), QPoint(8, 144));
+    // The result box stands on the window itself, over the target frame.
+    QLineEdit *sol = child<QLineEdit>(&w, "txt_sol");
+    QVERIFY(sol->parentWidget()->objectName() != QStringLiteral("Frame2"));
+    QCOMPARE(sol->mapTo(&w, QPoint(0, 0)), QPoint(168, 248));
+    QCOMPARE(child<QLineEdit>(&w, "txt_conv")->mapTo(&w, QPoint(0, 0)), QPoint(8, 248));
+    QCOMPARE(child<QPushButton>(&w, "btn_Calcola")->geometry(), QRect(112, 280, 89, 17));
+}
+
+QTEST_MAIN(TestWindowLayouts)
 #include "tst_window_layouts.moc"
