@@ -88,7 +88,6 @@ void TestSuperfici::press_data()
         "negative km2 quotient overflows", "km", nullptr, QStringLiteral("-1E305"), outOfRange());
     addBoth("miglia quotient overflows", "mil", "mil2", QStringLiteral("1E305"), outOfRange());
     addBoth("acri quotient overflows", "acri", "m2", QStringLiteral("1E305"), outOfRange());
-    addBoth("typed number too large", "mq", "m2", QStringLiteral("1E400"), outOfRange());
     addBoth("cm2 product in range", "mq", "cm2", QStringLiteral("1E300"), QStringLiteral("1E+304"));
     addBoth("cm2 product overflows", "mq", "cm2", QStringLiteral("1E305"), outOfRange());
     addBoth("mm2 product overflows", "mq", "mm2", QStringLiteral("1E305"), outOfRange());

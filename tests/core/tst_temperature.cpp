@@ -57,16 +57,11 @@ void TestTemperature::conversions_data()
     // Any other pair reads the text as a number, and writes the number's text.
     addBoth("F to F trailing zero", "F", "F2", QStringLiteral("1.50"), QStringLiteral("1.5"));
 
-    // No source: the empty pivot counts as 0 and is written as the empty text.
+    // No source: the empty pivot counts as 0.
     addBoth("empty to F", nullptr, "F2", QStringLiteral("abc"), QStringLiteral("32"));
     addBoth("empty to K", nullptr, "k2", QStringLiteral("abc"), QStringLiteral("273.15"));
     addBoth("empty to R", nullptr, "R2", QStringLiteral("abc"), QStringLiteral("491.67"));
     addBoth("empty to Re", nullptr, "re2", QStringLiteral("abc"), QStringLiteral("0"));
-    addBoth("empty to C", nullptr, "C2", QStringLiteral("abc"), QString());
-
-    // No target: nothing is written.
-    addBoth("no target", "F", nullptr, QStringLiteral("212"), unchanged());
-    addBoth("nothing selected", nullptr, nullptr, QStringLiteral("212"), unchanged());
 
     // Failures: in the source phase for every scale but Celsius, in the target phase for Celsius.
     addBoth("abc from F", "F", "C2", QStringLiteral("abc"), notANumber());
@@ -77,7 +72,6 @@ void TestTemperature::conversions_data()
     addBoth("abc from C to F", "C", "F2", QStringLiteral("abc"), notANumber());
     addBoth("abc from C to Re", "C", "re2", QStringLiteral("abc"), notANumber());
     addBoth("empty from C to K", "C", "k2", QString(), notANumber());
-    addBoth("1E400 from Re", "re", "C2", QStringLiteral("1E400"), outOfRange());
     addBoth("1E400 from C to F", "C", "F2", QStringLiteral("1E400"), outOfRange());
     addBoth("1E308 from Re overflows", "re", "C2", QStringLiteral("1.7E308"), outOfRange());
     // The Celsius target writes the typed number unchanged, so 1E400 is copied like any text.
