@@ -82,23 +82,22 @@ function superscriptHtml(win, sup, labelName, id) {
         element("span", { class: "spoken" }, escapeHtml(sup.spoken));
 }
 
-// One radio per unit; its label runs to the frame's right edge so that no caption clips. Unit
-// names repeat across windows (m2 is square metres and metres as target), so the id has the window.
-function unitHtml(win, frame, unit, id) {
+// One radio per unit, inside its label: the label is the row, so that a press anywhere on it picks
+// the unit, and the caption is the text right after the radio. Two elements a row rather than a
+// wrapper and spans keep the document small: the page has some three hundred rows. On the desktop
+// the row has the radio's rectangle and a longer caption runs on past it; the row's left edge and
+// usual height come from its frame (--ux, --uh). Unit names repeat across windows (m2 is square
+// metres and metres as target), so the id has the window.
+function unitHtml(win, frame, unit, rowHeight, id) {
     const side = frame.side;
     const name = unit[side];
-    const radioId = id(`${win.name}-${name}`);
-    const caption = unit[`${side}Caption`];
-    const room = px(frame.rect[2]) - px(win.unitLeft) - 2;
-    const style = `--x:${px(win.unitLeft)}px;--y:${px(unit.top)}px;--w:${px(unit[`${side}Width`])}px;` +
-        `--h:${px(unit.height)}px;--room:${room}px`;
-    const radio = open("input", { type: "radio", id: radioId, "data-name": name, name: `${win.name}-${side}`, value: name,
+    const height = px(unit.height) === rowHeight ? "" : `;--uh:${px(unit.height)}px`;
+    const radio = open("input", { type: "radio", name: side, "data-name": name, id: id(`${win.name}-${name}`),
         "data-layout": side === "source" && win.inputLayouts.length ? unit.inputLayout : undefined });
     // One inline run, so that the accessible name is "m²" with no blank before the superscript.
-    const label = element("label", { for: radioId }, element("span", { class: "name" },
-        element("span", { class: "cap" }, escapeHtml(caption)) +
-        superscriptHtml(win, unit.superscript, unit.superscript?.[`${side}Label`], id)));
-    return element("div", { class: "unit pos", style }, radio + label);
+    return element("label", { class: "unit", style: `--y:${px(unit.top)}px;--w:${px(unit[`${side}Width`])}px${height}` },
+        radio + escapeHtml(unit[`${side}Caption`]) +
+        superscriptHtml(win, unit.superscript, unit.superscript?.[`${side}Label`], id));
 }
 
 function boxHtml(win, box, id) {
@@ -126,11 +125,19 @@ function inputsHtml(win, id) {
     }).join("");
 }
 
+// The height most unit rows have: a row of another height says so itself.
+function usualHeight(win) {
+    const counts = new Map();
+    for (const unit of win.units) counts.set(px(unit.height), (counts.get(px(unit.height)) ?? 0) + 1);
+    return [...counts].sort((a, b) => b[1] - a[1])[0]?.[0] ?? 0;
+}
+
 function frameHtml(win, frame, texts, id) {
-    const units = win.units.map((u) => unitHtml(win, frame, u, id)).join("");
+    const rowHeight = usualHeight(win);
+    const units = win.units.map((u) => unitHtml(win, frame, u, rowHeight, id)).join("");
     const legend = frame.legend ?? texts[`${frame.side}Frame`];
     return element("fieldset", { class: "frame pos", "data-name": frame.name, "data-side": frame.side,
-        id: id(`${win.name}-${frame.name}`), style: place(frame.rect) },
+        id: id(`${win.name}-${frame.name}`), style: `${place(frame.rect)};--ux:${px(win.unitLeft)}px;--uh:${rowHeight}px` },
     element("legend", {}, escapeHtml(legend)) + units + (frame.side === "source" ? inputsHtml(win, id) : ""));
 }
 
@@ -195,12 +202,24 @@ function fill(template, values) {
     });
 }
 
-function pageHtml(catalogue, query) {
+// page.css with the desktop layout's query and scale written in, its comments and indentation
+// left out. It goes inside index.html: a style sheet of its own would hold the first paint back
+// by one more request.
+function pageStyle(query, scale) {
+    const css = fs.readFileSync(path.join(here, "page.css"), "utf8");
+    if (!css.includes("(--desktop)")) throw new BuildError("web/page.css: no @media (--desktop)");
+    if (!css.includes("--scale: 1;")) throw new BuildError("web/page.css: no --scale: 1;");
+    return css.replaceAll("(--desktop)", query).replace("--scale: 1;", `--scale: ${scale};`)
+        .replace(/\/\*[^]*?\*\//g, "").replace(/\n\s*/g, "\n").trim();
+}
+
+function pageHtml(catalogue, query, scale) {
     const id = idRegistry();
     const texts = catalogue.texts;
     const windows = [mainWindowHtml(catalogue, id), ...catalogue.windows.map((w) => converterHtml(w, texts, id))];
     return fill(fs.readFileSync(path.join(here, "index.html.in"), "utf8"), {
         TITLE: escapeHtml(catalogue.title),
+        STYLE: pageStyle(query, scale),
         DESKTOP: escapeHtml(query),
         WINDOWS: windows.join("\n"),
         DIALOG: dialogHtml(texts, id),
@@ -291,7 +310,9 @@ function writeServiceWorker(out) {
         source = source.replace(line, replacement);
     };
     swap('const VERSION = "dev";', `const VERSION = "${hash.digest("hex").slice(0, 16)}";`);
-    swap("const FILES = [];", `const FILES = ${JSON.stringify(["./", ...files])};`);
+    // index.html is cached as "./", the address the page is opened at: a second copy under its
+    // own name would be a second download of it.
+    swap("const FILES = [];", `const FILES = ${JSON.stringify(["./", ...files.filter((f) => f !== "index.html")])};`);
     fs.writeFileSync(path.join(out, "sw.js"), source);
 }
 
@@ -304,16 +325,14 @@ async function main() {
     }
     const catalogue = await loadCatalogue(args);
     const query = desktopQuery(catalogue, scale);
-    const html = pageHtml(catalogue, query);
+    const html = pageHtml(catalogue, query, scale);
     fs.mkdirSync(args.out, { recursive: true });
     const temp = fs.mkdtempSync(path.join(os.tmpdir(), "unitavo-site-"));
     try {
         fs.writeFileSync(path.join(args.out, "index.html"), html);
-        const css = fs.readFileSync(path.join(here, "page.css"), "utf8");
-        if (!css.includes("(--desktop)")) throw new BuildError("web/page.css: no @media (--desktop)");
-        fs.writeFileSync(path.join(args.out, "page.css"),
-            css.replaceAll("(--desktop)", query).replace("--scale: 1;", `--scale: ${scale};`));
-        fs.copyFileSync(path.join(here, "unitavo-page.js"), path.join(args.out, "unitavo-page.js"));
+        for (const file of ["unitavo-page.js", "unitavo-compile.js"]) {
+            fs.copyFileSync(path.join(here, file), path.join(args.out, file));
+        }
         for (const file of ["unitavo-engine.js", "unitavo-engine.wasm"]) {
             if (args.engine && fs.existsSync(path.join(args.engine, file))) {
                 fs.copyFileSync(path.join(args.engine, file), path.join(args.out, file));

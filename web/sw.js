@@ -18,11 +18,11 @@ self.addEventListener("activate", (event) => {
         names.filter((name) => name.startsWith("unitavo-") && name !== CACHE).map((name) => caches.delete(name)))));
 });
 
-// Any address of the page (a window's #hash, ?open=...) is the same index.html.
+// Any address of the page (a window's #hash, ?open=..., index.html) is the same page, cached as "./".
 async function answer(request) {
     const cache = await caches.open(CACHE);
     const cached = request.mode === "navigate"
-        ? await cache.match("index.html")
+        ? await cache.match("./")
         : await cache.match(request, { ignoreSearch: true });
     return cached || fetch(request);
 }

@@ -20,13 +20,82 @@
     const lastFocus = new WeakMap();
     let topZ = 1;
 
-    // The engine: its script comes before this one; its module compiles while the page is used.
+    // The engine loads once the main window is painted: its module (1.7 MB) would otherwise take
+    // the network and the main thread from the first paint. The page is usable meanwhile; a press
+    // waits for the engine.
     let engine = null;
-    const engineReady = startEngine();
+    const nextTask = () => new Promise((resolve) => setTimeout(resolve));
+    const engineReady = firstPaint().then(startEngine);
 
+    // The browser's own first contentful paint, which can come frames after the first animation
+    // frame; where it is not reported, the frame after the first. Looked for at each frame: an
+    // observer of it hears of it later.
+    function firstPaint() {
+        const reported = globalThis.PerformanceObserver?.supportedEntryTypes?.includes("paint");
+        return new Promise((resolve) => {
+            const look = () => {
+                if (!reported || performance.getEntriesByName("first-contentful-paint", "paint").length) nextTask().then(resolve);
+                else requestAnimationFrame(look);
+            };
+            requestAnimationFrame(look);
+        });
+    }
+
+    function loadScript(src) {
+        return new Promise((resolve, reject) => {
+            const script = document.createElement("script");
+            script.src = src;
+            script.onload = resolve;
+            script.onerror = () => reject(new Error(`${src} did not load`));
+            document.head.append(script);
+        });
+    }
+
+    // The module compiles as it downloads, beside its script's download (compiling needs none of
+    // the script's imports), in a worker (unitavo-compile.js) so that the main thread stays free.
+    // Where the worker cannot do it, here.
+    function compileEngine() {
+        const url = "unitavo-engine.wasm";
+        const compileHere = async () => {
+            const response = await fetch(url, { credentials: "same-origin" });
+            if (!response.ok) throw new Error(`${url}: ${response.status}`);
+            return WebAssembly.compile(await response.arrayBuffer());
+        };
+        if (typeof Worker !== "function") return compileHere();
+        return new Promise((resolve) => {
+            const worker = new Worker("unitavo-compile.js");
+            const done = (module) => {
+                worker.terminate();
+                resolve(module ?? compileHere());
+            };
+            worker.onmessage = (event) => done(event.data?.module);
+            worker.onmessageerror = () => done(null);
+            worker.onerror = (event) => {
+                event.preventDefault();
+                done(null);
+            };
+        });
+    }
+
+    // Instantiating the module, starting its runtime and reading the language are tasks of their
+    // own, so that none keeps the main thread long from a user's input.
     async function startEngine() {
-        if (typeof window.createUnitavoEngine !== "function") throw new Error("unitavo-engine.js did not load");
-        const module = await window.createUnitavoEngine({ locateFile: (file) => file });
+        const compiled = compileEngine();
+        compiled.catch(() => {}); // told below, or the script's failure first
+        await loadScript("unitavo-engine.js");
+        let failed;
+        const failure = new Promise((resolve, reject) => (failed = reject));
+        const module = await Promise.race([failure, window.createUnitavoEngine({
+            instantiateWasm(imports, receive) {
+                compiled.then(async (wasm) => {
+                    const instance = await WebAssembly.instantiate(wasm, imports);
+                    await nextTask();
+                    receive(instance, wasm);
+                }).catch(failed);
+                return {};
+            },
+        })]);
+        await nextTask();
         module.setLanguage(navigator.languages?.[0] || navigator.language || "it-IT");
         engine = module;
         return module;
@@ -306,7 +375,8 @@
     }
 
     function textOf(el) {
-        if (el.type === "radio") return el.labels[0].querySelector(".cap").textContent;
+        // A radio's caption is the text that follows it in its label, blanks kept.
+        if (el.type === "radio") return el.nextSibling.data;
         if (el.matches("input, output")) return el.value;
         if (el.matches("fieldset")) return "";
         if (el.matches(".close")) return el.getAttribute("aria-label");
@@ -391,8 +461,7 @@
     window.addEventListener("popstate", followHistory);
     if (opening) openWindow(opening);
 
-    const painted = new Promise((resolve) => requestAnimationFrame(() => resolve()));
-    const ready = Promise.all([painted, engineReady]).then(() => {
+    const ready = engineReady.then(() => {
         line.hidden = true;
         openFromAddress();
     });
@@ -403,8 +472,12 @@
 
     window.unitavo = { ready, convert, read, windows: describeWindows, controls };
 
-    // Offline use; without a server (file:) there is nothing to register.
+    // Offline use; without a server (file:) there is nothing to register. The worker fetches the
+    // whole build when it installs: only once the page has loaded and the engine has started, so
+    // that it takes nothing from them.
     if ("serviceWorker" in navigator && location.protocol.startsWith("http")) {
-        window.addEventListener("load", () => navigator.serviceWorker.register("sw.js").catch(() => {}));
+        const loaded = document.readyState === "complete" ? Promise.resolve()
+            : new Promise((resolve) => window.addEventListener("load", resolve, { once: true }));
+        Promise.allSettled([loaded, ready]).then(() => navigator.serviceWorker.register("sw.js").catch(() => {}));
     }
 })();
