@@ -30,6 +30,12 @@ inline std::unique_ptr<ConverterWindow> open(const Quantity &q)
     return w;
 }
 
+// The window of the quantity with this id ("pressioni"), shown.
+inline std::unique_ptr<ConverterWindow> openById(const QByteArray &id)
+{
+    return open(*findQuantityById(QString::fromLatin1(id)));
+}
+
 // The one control of that name in the window; stops the test run when there is none or more.
 template <typename T = QWidget> T *child(const QWidget *window, const QString &name)
 {

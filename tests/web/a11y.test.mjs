@@ -5,22 +5,14 @@
 // and a phone's size, and what Chromium's accessibility tree tells a screen reader of each window.
 import assert from "node:assert/strict";
 import { createRequire } from "node:module";
-import { after, before, describe, it } from "node:test";
-import { DESKTOP, PHONE, SITE, byQuantity, launch, load, message, open, openWindow, press, serve, settle,
+import { before, describe, it } from "node:test";
+import { DESKTOP, PHONE, byQuantity, load, message, open, openWindow, press, servedSite, settle,
     typeInto, units } from "./support/index.mjs";
 
 const AXE = createRequire(import.meta.url).resolve("axe-core/axe.min.js");
 const quantities = byQuantity(units());
 const windowNames = [...quantities.values()].map((rows) => rows[0].window);
-let server, browser;
-before(async () => {
-    server = await serve(SITE);
-    browser = await launch("it-IT");
-});
-after(async () => {
-    await browser?.close();
-    await server?.close();
-});
+const site = servedSite("it-IT");
 
 async function violations(page) {
     const found = await page.evaluate(() => window.axe.run(document, { runOnly: { type: "tag",
@@ -34,8 +26,8 @@ for (const [size, viewport] of [["desktop", DESKTOP], ["phone", PHONE]]) {
     describe(`axe-core, ${size}`, () => {
         let page;
         before(async () => {
-            page = await open(browser, viewport);
-            await load(page, server.url);
+            page = await open(site.browser, viewport);
+            await load(page, site.server.url);
             await page.addScriptTag({ path: AXE });
         });
 
@@ -68,8 +60,8 @@ for (const [size, viewport] of [["desktop", DESKTOP], ["phone", PHONE]]) {
 describe("accessibility tree", () => {
     let page;
     before(async () => {
-        page = await open(browser);
-        await load(page, server.url);
+        page = await open(site.browser);
+        await load(page, site.server.url);
     });
 
     // Radios carry unitavo-converti's captions: blanks collapsed, the superscript spoken.

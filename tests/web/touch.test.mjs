@@ -4,27 +4,19 @@
 // A phone and a tablet: every window opened by a tap and seen whole, closed by its control and
 // by Back, and a conversion made with the finger.
 import assert from "node:assert/strict";
-import { after, afterEach, before, describe, it } from "node:test";
-import { PHONE, SITE, TABLET, byQuantity, converti, launch, load, open, openWindow, press, result, serve,
+import { afterEach, before, describe, it } from "node:test";
+import { PHONE, TABLET, byQuantity, converti, load, open, openWindow, press, result, servedSite,
     settle, shown, typeInto, units, windows } from "./support/index.mjs";
 
 const quantities = byQuantity(units());
-let server, browser;
-before(async () => {
-    server = await serve(SITE);
-    browser = await launch("it-IT");
-});
-after(async () => {
-    await browser?.close();
-    await server?.close();
-});
+const site = servedSite("it-IT");
 
 for (const [device, viewport] of [["phone", PHONE], ["tablet", TABLET]]) {
     describe(device, () => {
         let page;
         before(async () => {
-            page = await open(browser, viewport);
-            await load(page, server.url);
+            page = await open(site.browser, viewport);
+            await load(page, site.server.url);
         });
         afterEach(() => assert.deepEqual(page.errors.splice(0), [], "console errors"));
 

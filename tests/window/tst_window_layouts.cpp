@@ -86,12 +86,6 @@ void windows()
 class TestWindowLayouts : public QObject {
     Q_OBJECT
 
-    // The windows go by their quantities' ids here.
-    static std::unique_ptr<ConverterWindow> openById(const QByteArray &window)
-    {
-        return test::open(*findQuantityById(QString::fromLatin1(window)));
-    }
-
 private slots:
     void init() { QLocale::setDefault(italian); }
     void cleanup() { QLocale::setDefault(QLocale::c()); }

@@ -54,12 +54,6 @@ void type(QWidget *w, const QString &text)
 class TestWindowPresses : public QObject {
     Q_OBJECT
 
-    // The pressures and volumes windows go by their quantities' ids here.
-    static std::unique_ptr<ConverterWindow> openById(const QByteArray &window)
-    {
-        return test::open(*findQuantityById(QString::fromLatin1(window)));
-    }
-
 private slots:
     void init() { QLocale::setDefault(italian); }
     void cleanup() { QLocale::setDefault(QLocale::c()); }

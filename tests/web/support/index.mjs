@@ -8,6 +8,7 @@ import fs from "node:fs";
 import http from "node:http";
 import os from "node:os";
 import path from "node:path";
+import { after, before } from "node:test";
 import zlib from "node:zlib";
 import puppeteer from "puppeteer-core";
 
@@ -97,6 +98,20 @@ export async function launch(lang = "it-IT") {
 }
 
 // A page in its own browser context, in the language given; page.errors collects console errors.
+// The site served and a browser started before the tests of one file, both ended after them.
+export function servedSite(lang = "it-IT") {
+    const site = {};
+    before(async () => {
+        site.server = await serve(SITE);
+        site.browser = await launch(lang);
+    });
+    after(async () => {
+        await site.browser?.close();
+        await site.server?.close();
+    });
+    return site;
+}
+
 export async function open(browser, { lang = "it-IT", ...viewport } = {}) {
     const context = await browser.createBrowserContext();
     const page = await context.newPage();
