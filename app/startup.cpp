@@ -106,6 +106,17 @@ int holdClipboard(const QString &text)
 
 } // namespace
 
+std::optional<int> answerWithoutWindows(const QStringList &arguments)
+{
+    for (const QString &argument : arguments.mid(1)) {
+        if (argument == u"--")
+            break;
+        if (argument.size() > 2 && argument.startsWith(u'-') && argument.at(1).isLetter())
+            return std::nullopt;
+    }
+    return readOptions(arguments).exit;
+}
+
 int start(const QStringList &arguments)
 {
     const Options options = readOptions(arguments);

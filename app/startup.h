@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QStringList>
+#include <optional>
 
 namespace unitavo {
 
@@ -18,5 +19,11 @@ namespace unitavo {
 //   unitavo --copy TEXT                  the text on the clipboard, through the Unitavo running
 //                                        in the session or else without a window
 int start(const QStringList &arguments);
+
+// The command lines that end at once (--help, --version, a wrong command line) answered with no
+// application object, so that they need no display: the exit status, or nothing when the windows
+// are needed. Qt's own options (one dash and a word, as -platform) are the application's to take
+// out first: with one of them, the answer waits for start().
+std::optional<int> answerWithoutWindows(const QStringList &arguments);
 
 } // namespace unitavo

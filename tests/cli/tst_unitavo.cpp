@@ -49,12 +49,20 @@ struct Run {
 
 // A refusal of the command line ends the program at once. A program that opens its windows runs
 // on: it is given a moment to fail instead, then until it has said as much as it should.
-Run unitavo(const QStringList &arguments, qsizetype expectedErr)
+enum class Display { Offscreen, None };
+
+Run unitavo(const QStringList &arguments, qsizetype expectedErr, Display display)
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("it_IT.UTF-8"));
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    if (display == Display::Offscreen) {
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    } else {
+        // As on a console or over SSH: Qt's usual platform, with nothing to connect to.
+        for (const char *name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+            environment.remove(QString::fromLatin1(name));
+    }
     // No Unitavo running in the session may take the request.
     environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"),
         QStringLiteral("unix:path=/nonexistent/unitavo-test-bus"));
@@ -91,9 +99,15 @@ Run unitavo(const QStringList &arguments, qsizetype expectedErr)
 class TestUnitavo : public QObject {
     Q_OBJECT
 
+    // Rows of programs that keep running left out.
+    bool endingOnly = false;
+
 private slots:
     void commandLine_data();
     void commandLine();
+    // What ends at once needs no display.
+    void withoutDisplay_data();
+    void withoutDisplay();
 };
 
 void TestUnitavo::commandLine_data()
@@ -103,9 +117,10 @@ void TestUnitavo::commandLine_data()
     QTest::addColumn<QString>("err");
     QTest::addColumn<int>("status");
 
-    const auto row = [](const char *tag, const char *line, const QString &out, const QString &err,
-                         int status) {
-        QTest::newRow(tag) << QString::fromUtf8(line).split(u' ') << out << err << status;
+    const auto row = [this](const char *tag, const char *line, const QString &out,
+                         const QString &err, int status) {
+        if (status != kRunning || !endingOnly)
+            QTest::newRow(tag) << QString::fromUtf8(line).split(u' ') << out << err << status;
     };
     const QString version = QStringLiteral("unitavo 3.3.0\n");
     row("--help", "--help", help, "", 0);
@@ -145,7 +160,26 @@ void TestUnitavo::commandLine()
     QFETCH(QString, out);
     QFETCH(QString, err);
     QFETCH(int, status);
-    const Run run = unitavo(arguments, err.size());
+    const Run run = unitavo(arguments, err.size(), Display::Offscreen);
+    QCOMPARE(run.err, err);
+    QCOMPARE(run.out, out);
+    QCOMPARE(run.status, status);
+}
+
+void TestUnitavo::withoutDisplay_data()
+{
+    endingOnly = true;
+    commandLine_data();
+    endingOnly = false;
+}
+
+void TestUnitavo::withoutDisplay()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, out);
+    QFETCH(QString, err);
+    QFETCH(int, status);
+    const Run run = unitavo(arguments, err.size(), Display::None);
     QCOMPARE(run.err, err);
     QCOMPARE(run.out, out);
     QCOMPARE(run.status, status);
