@@ -4,8 +4,9 @@
 cmake_minimum_required(VERSION 3.22)
 
 # The release is named alike everywhere it is written down: the project's version, the Debian
-# changelog's newest entry, the metainfo's newest release and the manual pages' footers; and the
-# changelog and the metainfo date it the same day.
+# changelog's newest entry, the metainfo's newest release, the manual pages' footers and the
+# version the built programs show (the main window's title, --version); and the changelog and the
+# metainfo date it the same day.
 if(VERSION MATCHES "^[0-9]+\\.[0-9]+$")
     set(VERSION ${VERSION}.0)
 endif()
@@ -55,3 +56,21 @@ foreach(page IN LISTS pages)
         message(FATAL_ERROR "${page}: footer does not name Unitavo ${VERSION}: ${title}")
     endif()
 endforeach()
+
+# The configuration the programs are built with: the main window's title ("Unitavo 3.3") names
+# the release without a zero patch level, --version names it whole.
+file(READ ${CONFIG} config)
+foreach(name VERSION RELEASE)
+    if(NOT config MATCHES "\n#define UNITAVO_${name} \"([^\"]*)\"")
+        message(FATAL_ERROR "${CONFIG} does not define UNITAVO_${name}")
+    endif()
+    set(shown_${name} ${CMAKE_MATCH_1})
+endforeach()
+set(title_release ${shown_VERSION})
+if(title_release MATCHES "^[0-9]+\\.[0-9]+$")
+    set(title_release ${title_release}.0)
+endif()
+if(NOT title_release STREQUAL VERSION OR NOT shown_RELEASE STREQUAL VERSION)
+    message(FATAL_ERROR "release ${VERSION}: the title shows Unitavo ${shown_VERSION}, "
+        "--version ${shown_RELEASE}")
+endif()
