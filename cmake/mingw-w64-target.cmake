@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
 # 64-bit Windows with Debian's MinGW-w64 (posix threads): the target and its compilers, for the
-# build of Qt for Windows (scripts/windows-qt) and for Unitavo's own (cmake/mingw-w64.cmake).
+# build of Qt for Windows (scripts/qt/windows) and for Unitavo's own (cmake/mingw-w64.cmake).
 
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR AMD64)

@@ -2,8 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
 # What a Windows build adds to a program: the application icon, made from the PNG renderings in
-# data/icons, and a version resource. Deployment is scripts/windows-build's, packaging
-# scripts/windows-package's.
+# data/icons, and a version resource. Deployment is scripts/windows/build's, packaging
+# scripts/windows/package's.
 
 enable_language(RC)
 find_program(ICOTOOL icotool NO_CMAKE_FIND_ROOT_PATH REQUIRED)

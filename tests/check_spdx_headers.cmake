@@ -3,7 +3,7 @@
 
 cmake_minimum_required(VERSION 3.22)
 
-# scripts/spdx-headers, run on a scratch repository: each kind of file gets the two lines in its
+# scripts/check/spdx-headers, run on a scratch repository: each kind of file gets the two lines in its
 # own comment syntax and place, files covered by .reuse/dep5 or already headed stay as they were,
 # an unknown kind is named and fails the run, and a second run changes nothing.
 set(repo ${WORK_DIR}/spdx-headers)
@@ -40,7 +40,7 @@ function(expect file content)
 endfunction()
 
 foreach(run first second)
-    execute_process(COMMAND ${SOURCE_DIR}/scripts/spdx-headers WORKING_DIRECTORY ${repo}
+    execute_process(COMMAND ${SOURCE_DIR}/scripts/check/spdx-headers WORKING_DIRECTORY ${repo}
         RESULT_VARIABLE result OUTPUT_VARIABLE changed ERROR_VARIABLE complaint)
     if(result EQUAL 0 OR NOT complaint MATCHES "odd.xyz")
         message(FATAL_ERROR "${run} run: odd.xyz was not refused (${result}): ${complaint}")

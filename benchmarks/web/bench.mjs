@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: The Unitavo developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The page's weight and speed, each figure beside its target (scripts/web bench):
+// The page's weight and speed, each figure beside its target (scripts/web/bench):
 //   node benchmarks/web/bench.mjs SITE        (RUNS=N cold loads, default 5)
 // The site is served on 127.0.0.1 with brotli (quality 11), as a well-set server sends it. Cold
 // loads are made in fresh browser contexts (no cache, no service worker). Lighthouse 11, pinned

@@ -1,7 +1,7 @@
 # SPDX-FileCopyrightText: The Unitavo developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
-# Installer of Unitavo for 64-bit Windows, built by scripts/windows-package with makensis:
+# Installer of Unitavo for 64-bit Windows, built by scripts/windows/package with makensis:
 #   makensis -DVERSION=3.3 -DSTAGE=<folder with unitavo.exe> -DFILES=<install list>
 #            -DUNFILES=<uninstall list> -DICON=<unitavo.ico> -DOUTFILE=<setup.exe> unitavo.nsi
 # FILES and UNFILES list the staged files, so that the uninstaller removes exactly what was

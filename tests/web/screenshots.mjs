@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The page at a desktop's, a tablet's and a phone's size, with the lengths window after a
-// conversion, and the main window alone (scripts/web screenshots).
+// conversion, and the main window alone (scripts/web/screenshots).
 //   node tests/web/screenshots.mjs DIR
 import fs from "node:fs";
 import path from "node:path";
