@@ -11,7 +11,7 @@ export default [
     { files: ["web/*.js"], languageOptions: { sourceType: "script", globals: globals.browser } },
     { files: ["web/sw.js"], languageOptions: { globals: globals.serviceworker } },
     { files: ["**/*.mjs"], languageOptions: { sourceType: "module" } },
-    { files: ["web/make-site.mjs", "eslint.config.mjs"], languageOptions: { globals: globals.node } },
+    { files: ["web/make-site.mjs", "web/site/*.mjs", "eslint.config.mjs"], languageOptions: { globals: globals.node } },
     // The tests and the benchmark run in Node and hand functions to the page.
     { files: ["tests/web/**", "benchmarks/web/**"],
         languageOptions: { globals: { ...globals.node, ...globals.browser } } },

@@ -153,11 +153,9 @@ QJsonObject converterWindow(const Quantity &q)
     const QJsonArray frames{
         QJsonObject{{QStringLiteral("name"), utf8(q.sourceFrame)},
             {QStringLiteral("side"), QStringLiteral("source")},
-            {QStringLiteral("legend"), sourceFrameName()},
             {QStringLiteral("rect"), rect(l.frame1)}},
         QJsonObject{{QStringLiteral("name"), utf8(q.targetFrame)},
             {QStringLiteral("side"), QStringLiteral("target")},
-            {QStringLiteral("legend"), targetFrameName()},
             {QStringLiteral("rect"), rect(l.frame2)}},
     };
     return {{QStringLiteral("id"), utf8(q.id)}, {QStringLiteral("name"), utf8(q.name)},
@@ -208,12 +206,12 @@ QByteArray catalogueJson()
         windows.append(converterWindow(*q));
     const QJsonObject texts{{QStringLiteral("sourceFrame"), sourceFrameName()},
         {QStringLiteral("targetFrame"), targetFrameName()},
-        {QStringLiteral("close"), closeCaption()},
         {QStringLiteral("closeWindow"), closeWindowName(QStringLiteral("%1"))},
         {QStringLiteral("ok"), okCaption()}, {QStringLiteral("loading"), pageLoadingMessage()},
         {QStringLiteral("noEngine"), pageEngineFailedMessage()},
         {QStringLiteral("noScript"), pageNoScriptMessage()}};
-    return json({{QStringLiteral("title"), programTitle()}, {QStringLiteral("texts"), texts},
+    return json({{QStringLiteral("name"), programName()},
+        {QStringLiteral("title"), programTitle()}, {QStringLiteral("texts"), texts},
         {QStringLiteral("points"), 8}, {QStringLiteral("main"), mainWindow()},
         {QStringLiteral("windows"), windows}});
 }

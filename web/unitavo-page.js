@@ -12,6 +12,7 @@
     const mainWindow = document.querySelector(".win.main");
     const converters = [...document.querySelectorAll(".win.conv")];
     const dialog = document.querySelector("dialog[data-name=messaggio]");
+    const dialogTitle = dialog.querySelector(".title");
     const line = document.getElementById("line");
     const loadingText = line.textContent;
 
@@ -53,20 +54,14 @@
 
     // The module compiles as it downloads, beside its script's download (compiling needs none of
     // the script's imports), in a worker (unitavo-compile.js) so that the main thread stays free.
-    // Where the worker cannot do it, here.
-    function compileEngine() {
-        const url = "unitavo-engine.wasm";
-        const compileHere = async () => {
-            const response = await fetch(url, { credentials: "same-origin" });
-            if (!response.ok) throw new Error(`${url}: ${response.status}`);
-            return WebAssembly.compile(await response.arrayBuffer());
-        };
-        if (typeof Worker !== "function") return compileHere();
+    // Null where the worker cannot do it: the engine's own loader then fetches and compiles it here.
+    function compileInWorker() {
+        if (typeof Worker !== "function") return Promise.resolve(null);
         return new Promise((resolve) => {
             const worker = new Worker("unitavo-compile.js");
             const done = (module) => {
                 worker.terminate();
-                resolve(module ?? compileHere());
+                resolve(module ?? null);
             };
             worker.onmessage = (event) => done(event.data?.module);
             worker.onmessageerror = () => done(null);
@@ -80,21 +75,17 @@
     // Instantiating the module, starting its runtime and reading the language are tasks of their
     // own, so that none keeps the main thread long from a user's input.
     async function startEngine() {
-        const compiled = compileEngine();
-        compiled.catch(() => {}); // told below, or the script's failure first
-        await loadScript("unitavo-engine.js");
+        const [compiled] = await Promise.all([compileInWorker(), loadScript("unitavo-engine.js")]);
         let failed;
         const failure = new Promise((resolve, reject) => (failed = reject));
-        const module = await Promise.race([failure, window.createUnitavoEngine({
-            instantiateWasm(imports, receive) {
-                compiled.then(async (wasm) => {
-                    const instance = await WebAssembly.instantiate(wasm, imports);
-                    await nextTask();
-                    receive(instance, wasm);
-                }).catch(failed);
-                return {};
-            },
-        })]);
+        const instantiateWasm = (imports, receive) => {
+            WebAssembly.instantiate(compiled, imports).then(async (instance) => {
+                await nextTask();
+                receive(instance, compiled);
+            }).catch(failed);
+            return {};
+        };
+        const module = await Promise.race([failure, window.createUnitavoEngine(compiled ? { instantiateWasm } : {})]);
         await nextTask();
         module.setLanguage(navigator.languages?.[0] || navigator.language || "it-IT");
         engine = module;
@@ -246,6 +237,9 @@
 
     // ---- A converter window's form.
 
+    // The box the value is typed in; the fraction's boxes are the extras.
+    const valueBox = (form) => form.querySelector(".field:not([data-extra]) input");
+
     function layoutsOf(form) {
         return form.dataset.layouts ? JSON.parse(form.dataset.layouts) : [];
     }
@@ -254,7 +248,7 @@
     function applyLayout(form, index) {
         const layouts = layoutsOf(form);
         if (!layouts.length) return;
-        const value = form.querySelector(".field:not([data-extra]) input");
+        const value = valueBox(form);
         const [width, extras] = index === null ? [null, false] : layouts[index];
         value.style.setProperty("--w", width === null ? value.dataset.width : `${width}px`);
         for (const extra of form.querySelectorAll("[data-extra]")) extra.hidden = !extras;
@@ -304,7 +298,7 @@
 
     function setUpConverter(win) {
         const form = win.querySelector("form");
-        const value = form.querySelector(".field:not([data-extra]) input");
+        const value = valueBox(form);
         value.dataset.width = value.style.getPropertyValue("--w");
         form.addEventListener("change", (event) => {
             if (event.target.dataset.layout !== undefined) applyLayout(form, Number(event.target.dataset.layout));
@@ -343,7 +337,7 @@
     let returnFocus = null;
 
     function showMessage(caption, text) {
-        dialog.querySelector(".title").textContent = caption;
+        dialogTitle.textContent = caption;
         control(dialog, "qt_msgbox_label").textContent = text;
         if (dialog.open) return;
         returnFocus = document.activeElement;
@@ -356,14 +350,15 @@
 
     const text = (value) => String(value ?? "");
 
-    function windowNamed(name) {
+    function windowNamed(windowName) {
+        const name = text(windowName);
         if (name === "messaggio") return dialog.open ? dialog : null;
         const win = name === mainWindow.id ? mainWindow : converterNamed(name);
         return win && isShown(win) ? win : null;
     }
 
     function titleOf(win) {
-        return win === dialog ? dialog.querySelector(".title").textContent : win.dataset.caption;
+        return win === dialog ? dialogTitle.textContent : win.dataset.caption;
     }
 
     // A window's named controls in the order they were made, by the names the desktop gives them.
@@ -391,7 +386,7 @@
     function clientRect(win) {
         if (win !== dialog) return pageRect(win.querySelector(".client"));
         const frame = pageRect(dialog);
-        const title = pageRect(dialog.querySelector(".title"));
+        const title = pageRect(dialogTitle);
         const top = title.y + title.height;
         return { x: frame.x, y: top, width: frame.width, height: frame.y + frame.height - top };
     }
@@ -405,15 +400,16 @@
     }
 
     function read(windowName, controlName) {
-        const win = windowNamed(text(windowName));
+        const win = windowNamed(windowName);
         if (!win) return null;
-        if (text(controlName) === "") return titleOf(win);
-        const found = namedControls(win).find(([name]) => name === text(controlName));
+        const wanted = text(controlName);
+        if (wanted === "") return titleOf(win);
+        const found = namedControls(win).find(([name]) => name === wanted);
         return found ? textOf(found[1]) : null;
     }
 
     function controls(windowName) {
-        const win = windowNamed(text(windowName));
+        const win = windowNamed(windowName);
         if (!win) return null;
         return namedControls(win)
             .map(([name, el]) => [name, el, el.type === "radio" ? el.closest(".unit") : el])

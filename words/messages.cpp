@@ -62,11 +62,6 @@ QString mailSubject()
     return QStringLiteral("Notizie, Commenti o Problemi su Unitavo");
 }
 
-QString closeCaption()
-{
-    return QStringLiteral("Chiudi");
-}
-
 QString closeWindowName(const QString &windowCaption)
 {
     return QStringLiteral("Chiudi %1").arg(windowCaption);

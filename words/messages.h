@@ -77,7 +77,6 @@ QString mailSubject();
 
 // The page in the browser: its window's close control, the message box's button, and the lines
 // it shows while its engine loads, when the engine cannot run and without JavaScript.
-QString closeCaption();
 QString closeWindowName(const QString &windowCaption);
 QString okCaption();
 QString pageLoadingMessage();
