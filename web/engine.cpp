@@ -210,10 +210,9 @@ QByteArray catalogueJson()
         {QStringLiteral("ok"), okCaption()}, {QStringLiteral("loading"), pageLoadingMessage()},
         {QStringLiteral("noEngine"), pageEngineFailedMessage()},
         {QStringLiteral("noScript"), pageNoScriptMessage()}};
-    return json({{QStringLiteral("name"), programName()},
-        {QStringLiteral("title"), programTitle()}, {QStringLiteral("texts"), texts},
-        {QStringLiteral("points"), 8}, {QStringLiteral("main"), mainWindow()},
-        {QStringLiteral("windows"), windows}});
+    return json({{QStringLiteral("name"), programName()}, {QStringLiteral("title"), programTitle()},
+        {QStringLiteral("texts"), texts}, {QStringLiteral("points"), 8},
+        {QStringLiteral("main"), mainWindow()}, {QStringLiteral("windows"), windows}});
 }
 
 QString setLanguage(const QString &tag)
