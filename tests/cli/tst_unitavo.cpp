@@ -127,6 +127,8 @@ void TestUnitavo::commandLine_data()
     row("-h", "-h", help, "", 0);
     row("--version", "--version", version, "", 0);
     row("-v", "-v", version, "", 0);
+    // Qt's own options are the application's: they are taken out before the program's are read.
+    row("--help after -platform", "-platform offscreen --help", help, "", 0);
 
     row("--open and --show", "--open lunghezze --show", "", exclusive, 2);
     row("--show and --copy", "--show --copy x", "", exclusive, 2);
