@@ -5,8 +5,8 @@
 // control characters, 100000 characters. Nothing is injected, the messages are the command
 // line's, and nothing hangs.
 import assert from "node:assert/strict";
-import { after, afterEach, before, describe, it } from "node:test";
-import { SITE, converti, launch, load, message, open, press, serve, settle } from "./support/index.mjs";
+import { afterEach, before, describe, it } from "node:test";
+import { converti, load, message, press, servedPage, settle } from "./support/index.mjs";
 
 const HTML = '<img src=x onerror="window.injected=1"><b id=bold>b</b>';
 const JUNK = ["", "abc", HTML, "1\u0007,5\u202e", "x".repeat(100000), "9".repeat(100000)];
@@ -16,25 +16,19 @@ const quick = { timeout: 30000 };
 const said = (...args) => converti("it-IT", ...args).text.replace(/\nL'elenco delle unità: .*$/, "");
 
 describe("addresses and the API", () => {
-    let server, browser, page, clean;
+    const site = servedPage();
+    let page, clean;
     const census = () => page.evaluate(() => ({ elements: document.getElementsByTagName("*").length,
         images: document.images.length, injected: window.injected ?? null, bold: document.getElementById("bold") }));
 
     before(async () => {
-        server = await serve(SITE);
-        browser = await launch("it-IT");
-        page = await open(browser);
-        await load(page, server.url);
+        page = site.page;
         clean = await census();
-    });
-    after(async () => {
-        await browser?.close();
-        await server?.close();
     });
     afterEach(() => assert.deepEqual(page.errors.splice(0), [], "console errors"));
 
     it("?open= with a conversion shows what unitavo-converti prints", async () => {
-        await load(page, `${server.url}?open=lunghezze&value=3&from=km&to=mi`);
+        await load(page, `${site.server.url}?open=lunghezze&value=3&from=km&to=mi`);
         const read = () => page.evaluate(() => window.unitavo.read("frm_lunghezze", "txt_sol"));
         assert.equal(await settle(read, said("3", "km", "mi")), said("3", "km", "mi"));
         assert.equal((await message(page)).open, false);
@@ -42,7 +36,7 @@ describe("addresses and the API", () => {
 
     for (const junk of ["xyz", ...JUNK]) {
         it(`?open=${junk.slice(0, 40)} (${junk.length} characters): the command line's message`, quick, async () => {
-            await load(page, `${server.url}?open=${encodeURIComponent(junk)}&value=3`);
+            await load(page, `${site.server.url}?open=${encodeURIComponent(junk)}&value=3`);
             const expected = { open: true, title: await page.evaluate(() => window.unitavo.read("frm_conv", "")),
                 text: said("-q", junk, "3", "km") };
             assert.match(expected.text, /^Grandezza sconosciuta: «/);
@@ -54,7 +48,7 @@ describe("addresses and the API", () => {
 
     for (const junk of JUNK) {
         it(`${junk.slice(0, 40)} (${junk.length} characters) as a value, a unit, a window, a control`, quick, async () => {
-            await load(page, `${server.url}?open=lunghezze&from=km&to=mi&value=${encodeURIComponent(junk)}`);
+            await load(page, `${site.server.url}?open=lunghezze&from=km&to=mi&value=${encodeURIComponent(junk)}`);
             // As the desktop's --open says it.
             assert.equal((await settle(() => message(page), (m) => m.open)).text,
                 `Il valore «${junk}» non è un numero valido.`);

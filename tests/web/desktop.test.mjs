@@ -4,9 +4,9 @@
 // Every window at a desktop's size, driven with the mouse and the keyboard, in Italian and in
 // English, against what unitavo-converti prints under the same regional settings.
 import assert from "node:assert/strict";
-import { after, afterEach, before, describe, it } from "node:test";
-import { SITE, byQuantity, converti, launch, load, message, open, openWindow, press, result, serve, settle,
-    shown, typeInto, units } from "./support/index.mjs";
+import { afterEach, before, describe, it } from "node:test";
+import { byQuantity, converti, message, openWindow, press, result, servedPage, settle, shown, typeInto,
+    units } from "./support/index.mjs";
 
 const quantities = byQuantity(units());
 // What the window shows of unitavo-converti's answer: a result the window leaves empty (a slope
@@ -16,17 +16,9 @@ const shows = (printed) => (printed.ok || !printed.text.startsWith("Nessun risul
 for (const lang of ["it-IT", "en-US"]) {
     describe(`desktop, ${lang}`, () => {
         const [decimal, other] = lang === "it-IT" ? [",", "."] : [".", ","];
-        let server, browser, page;
-        before(async () => {
-            server = await serve(SITE);
-            browser = await launch(lang);
-            page = await open(browser, { lang });
-            await load(page, server.url);
-        });
-        after(async () => {
-            await browser?.close();
-            await server?.close();
-        });
+        const site = servedPage(lang);
+        let page;
+        before(() => (page = site.page));
         afterEach(() => assert.deepEqual(page.errors.splice(0), [], "console errors"));
 
         // A conversion through the window as a user makes it; a failure shows in the message box.

@@ -4,24 +4,15 @@
 // The keyboard alone: Tab and Enter open a window, Tab and the arrows choose the units, Enter
 // presses "Calcola", Escape closes the message box and then the window.
 import assert from "node:assert/strict";
-import { after, before, describe, it } from "node:test";
-import { SITE, byQuantity, converti, launch, load, message, open, result, serve, settle, shown,
-    units } from "./support/index.mjs";
+import { before, describe, it } from "node:test";
+import { byQuantity, converti, message, result, servedPage, settle, shown, units } from "./support/index.mjs";
 
 const quantities = byQuantity(units());
 
 describe("keyboard only", () => {
-    let server, browser, page;
-    before(async () => {
-        server = await serve(SITE);
-        browser = await launch("it-IT");
-        page = await open(browser);
-        await load(page, server.url);
-    });
-    after(async () => {
-        await browser?.close();
-        await server?.close();
-    });
+    const site = servedPage();
+    let page;
+    before(() => (page = site.page));
 
     // What has the focus: its window, its name, and for a radio its group's side and checked unit.
     const focused = () => page.evaluate(() => {

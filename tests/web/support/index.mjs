@@ -112,6 +112,16 @@ export function servedSite(lang = "it-IT") {
     return site;
 }
 
+// servedSite with one page on it, in the same language, loaded before the suite's first case.
+export function servedPage(lang = "it-IT") {
+    const site = servedSite(lang);
+    before(async () => {
+        site.page = await open(site.browser, { lang });
+        await load(site.page, site.server.url);
+    });
+    return site;
+}
+
 export async function open(browser, { lang = "it-IT", ...viewport } = {}) {
     const context = await browser.createBrowserContext();
     const page = await context.newPage();
