@@ -31,7 +31,7 @@ QString Instance::open(const QString &quantity, const QStringList &conversion)
     }
     const WindowRequest request = std::get<WindowRequest>(read);
     QTimer::singleShot(0, this, [this, request] {
-        ConverterWindow *window = m_main.showQuantity(catalogueIndex(*request.quantity));
+        ConverterWindow *window = m_main.showQuantity(*request.quantity);
         if (request.converts)
             window->enter(request.pair.from.row, request.pair.to.row, request.boxes);
     });

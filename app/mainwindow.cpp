@@ -3,6 +3,7 @@
 
 #include "mainwindow.h"
 
+#include "about.h"
 #include "catalogue.h"
 #include "converterwindow.h"
 #include "focusvisible.h"
@@ -190,7 +191,7 @@ MainWindow::MainWindow(LinkOpener opener, QWidget *parent)
         auto *button = new QPushButton(QString::fromUtf8(q.caption), this);
         button->setObjectName(QLatin1String(q.button));
         button->setGeometry(fromTwips(mainlayout::button(i)));
-        connect(button, &QPushButton::clicked, this, [this, i] { showQuantity(i); });
+        connect(button, &QPushButton::clicked, this, [this, &q] { showQuantity(q); });
         if (previous)
             setTabOrder(previous, button);
         previous = button;
@@ -241,18 +242,18 @@ void MainWindow::keyPressEvent(QKeyEvent *event)
 
 MainWindow::~MainWindow() = default;
 
-ConverterWindow *MainWindow::showQuantity(int index)
+ConverterWindow *MainWindow::showQuantity(const Quantity &quantity)
 {
-    auto &window = m_windows.at(index);
+    auto &window = m_windows.at(catalogueIndex(quantity));
     if (!window)
-        window = std::make_unique<ConverterWindow>(*catalogue().at(index));
+        window = std::make_unique<ConverterWindow>(quantity);
     window->present();
     return window.get();
 }
 
-ConverterWindow *MainWindow::existingWindow(int index) const
+ConverterWindow *MainWindow::existingWindow(const Quantity &quantity) const
 {
-    return m_windows.at(index).get();
+    return m_windows.at(catalogueIndex(quantity)).get();
 }
 
 } // namespace unitavo

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "linklauncher.h"
+#include "linkopener.h"
 #include "quantities.h"
 
 #include <QWidget>
@@ -22,10 +22,10 @@ public:
     explicit MainWindow(LinkOpener opener = openWithDesktop, QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    // The converter window of the quantity at this place in the catalogue, created on first use
-    // and shown again after that.
-    ConverterWindow *showQuantity(int index);
-    ConverterWindow *existingWindow(int index) const;
+    // The quantity's converter window, created on first use and shown again after that.
+    ConverterWindow *showQuantity(const Quantity &quantity);
+    // The quantity's converter window if it was ever shown, or nullptr.
+    ConverterWindow *existingWindow(const Quantity &quantity) const;
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;

@@ -3,11 +3,11 @@
 
 // Where Qt has no D-Bus there is no session bus to meet on: every program carries out its own
 // request.
-#include "instance.h"
+#include "sessionbus.h"
 
 namespace unitavo {
 
-bool Instance::exportOnBus()
+bool exportOnBus(Instance &)
 {
     return false;
 }

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Unitavo's name and requests on the session bus, through QtDBus.
+#include "sessionbus.h"
+
 #include "instance.h"
 
 #include <QDBusConnection>
@@ -61,12 +63,12 @@ Handover handOver(const QString &method, const QVariantList &arguments)
 
 } // namespace
 
-bool Instance::exportOnBus()
+bool exportOnBus(Instance &instance)
 {
     QDBusConnection bus = QDBusConnection::sessionBus();
     return bus.isConnected()
         && bus.registerObject(
-            QLatin1String(kBusPath), new BusInterface(*this), QDBusConnection::ExportAllSlots);
+            QLatin1String(kBusPath), new BusInterface(instance), QDBusConnection::ExportAllSlots);
 }
 
 Claim claimBusName(bool wait)

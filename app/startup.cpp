@@ -7,6 +7,7 @@
 #include "instance.h"
 #include "mainwindow.h"
 #include "messages.h"
+#include "sessionbus.h"
 #include "unitavo_config.h"
 
 #include <QClipboard>
@@ -151,7 +152,7 @@ int start(const QStringList &arguments)
     Instance instance(window);
     window.show();
     if (holding)
-        instance.exportOnBus();
+        exportOnBus(instance);
     if (options.open) {
         const QString problem = instance.open(*options.open, options.conversion);
         if (!problem.isEmpty()) {
@@ -163,7 +164,7 @@ int start(const QStringList &arguments)
         // Once the window is up, so that the bus costs the start nothing; without a bus Unitavo
         // runs alone, as it always has.
         QTimer::singleShot(0, &instance, [&instance] {
-            if (instance.exportOnBus())
+            if (exportOnBus(instance))
                 claimBusName(true);
         });
     }

@@ -80,7 +80,7 @@ void firstOpening(benchmark::State &state, std::vector<int> indices)
         state.ResumeTiming();
         for (std::size_t k = 0; k < indices.size(); ++k) {
             buttons[k]->click();
-            watch->waitFor(main->existingWindow(indices[k]));
+            watch->waitFor(main->existingWindow(*quantities[indices[k]]));
         }
         state.PauseTiming();
         main.reset();
@@ -112,7 +112,7 @@ int main(int argc, char **argv)
     // with the whole process, not here.
     {
         MainWindow warmUp;
-        warmUp.showQuantity(2);
+        warmUp.showQuantity(*unitavo::catalogue()[2]);
         warmUp.show();
         paintWatch.waitFor(&warmUp);
         paintWatch.clear();

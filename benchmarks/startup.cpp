@@ -63,7 +63,7 @@ void openAll(const unitavo::bench::PaintWatch &watch)
         const auto start = std::chrono::steady_clock::now();
         const double startCpu = cpuMilliseconds();
         button->click();
-        watch.waitFor(main->existingWindow(i));
+        watch.waitFor(main->existingWindow(q));
         const double ms = millisecondsSince(start);
         const double cpu = cpuMilliseconds() - startCpu;
         std::printf("%s %.3f %.3f\n", q.name, ms, cpu);

@@ -60,8 +60,8 @@ int main(int argc, char *argv[])
     main.show();
     bool ok = main.grab().save(out.filePath(QStringLiteral("frm_conv.png")));
 
-    for (int i = 0; i < int(unitavo::catalogue().size()); ++i) {
-        unitavo::ConverterWindow *w = main.showQuantity(i);
+    for (const unitavo::Quantity *quantity : unitavo::catalogue()) {
+        unitavo::ConverterWindow *w = main.showQuantity(*quantity);
         // A sample conversion: the second unit on the left to the first on the right.
         const auto buttons = [&](bool source) {
             QList<QRadioButton *> list;

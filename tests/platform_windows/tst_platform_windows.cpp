@@ -3,9 +3,10 @@
 //
 // What Unitavo takes from Windows: the shell's "open" for the links, Arial for the captions, the
 // decimal separator of the user's regional settings; and what it does without a session bus.
+#include "about.h"
 #include "catalogue.h"
 #include "converterwindow.h"
-#include "linklauncher.h"
+#include "linkopener.h"
 #include "mainwindow.h"
 #include "startup.h"
 

@@ -8,6 +8,7 @@
 #include "instance.h"
 #include "mainwindow.h"
 #include "service.h"
+#include "sessionbus.h"
 #include "windowsupport.h"
 
 #include <QClipboard>
@@ -98,7 +99,7 @@ Run runUnitavo(const QStringList &arguments)
 // What the quantity's converter window shows: its checked unit buttons, its input and its result.
 QString shown(const MainWindow &main, const QString &id)
 {
-    const auto *window = main.existingWindow(catalogueIndex(*findQuantityById(id)));
+    const auto *window = main.existingWindow(*findQuantityById(id));
     if (!window || !window->isVisible())
         return QStringLiteral("(not shown)");
     QStringList checked;
@@ -151,7 +152,7 @@ void TestBus::initTestCase()
     m_main = std::make_unique<MainWindow>([](const QString &) {});
     m_main->show();
     m_instance = std::make_unique<Instance>(*m_main);
-    QVERIFY(m_instance->exportOnBus());
+    QVERIFY(exportOnBus(*m_instance));
     QCOMPARE(claimBusName(false), Claim::Holding);
 }
 

@@ -67,7 +67,7 @@ QString describe(const Action &a)
     case Action::Close:
         return QStringLiteral("%1: close").arg(window);
     case Action::Reopen:
-        return QStringLiteral("%1: MainWindow::showQuantity(%2)").arg(window).arg(a.window);
+        return QStringLiteral("%1: MainWindow::showQuantity").arg(window);
     case Action::MainButton:
         return QStringLiteral("frm_conv: click %1").arg(QLatin1String(q.button));
     case Action::Link:

@@ -7,6 +7,7 @@
 // on them, and after each action the rules the windows must keep, with the shared invariants of
 // what a press may write.
 
+#include "about.h"
 #include "invariants.h"
 #include "mainwindow.h"
 #include "press.h"
@@ -124,7 +125,7 @@ public:
     qsizetype failuresReported() const { return m_failures.failures.size(); }
 
 private:
-    ConverterWindow *window(int i) const { return m_main->existingWindow(i); }
+    ConverterWindow *window(int i) const { return m_main->existingWindow(*catalogue().at(i)); }
 
     Snapshot snapshot(int i) const
     {
@@ -260,7 +261,7 @@ private:
             acted->close();
             break;
         case Action::Reopen:
-            if (m_main->showQuantity(a.window) != window(a.window))
+            if (m_main->showQuantity(*catalogue().at(a.window)) != window(a.window))
                 return QStringLiteral("showQuantity answered another window than it keeps");
             break;
         case Action::MainButton: {

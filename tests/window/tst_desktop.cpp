@@ -3,6 +3,7 @@
 
 // What assistive technologies and the desktop see of the windows: names, roles and the icon.
 #include "appicon.h"
+#include "about.h"
 #include "catalogue.h"
 #include "converterwindow.h"
 #include "mainwindow.h"

@@ -124,17 +124,18 @@ void TestKeyboard::returnPressesMainButtons()
     child<QPushButton>(main, name)->setFocus();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
     for (int i = 0; i < int(catalogue().size()); ++i) {
-        ConverterWindow *w = main.existingWindow(i);
+        ConverterWindow *w = main.existingWindow(*catalogue().at(i));
         QCOMPARE(w && w->isVisible(), i == index);
     }
-    QCOMPARE(main.existingWindow(index)->objectName(), QLatin1String(catalogue().at(index)->name));
+    ConverterWindow *opened = main.existingWindow(*catalogue().at(index));
+    QCOMPARE(opened->objectName(), QLatin1String(catalogue().at(index)->name));
     // A modified Return is not a press.
-    main.existingWindow(index)->close();
+    opened->close();
     main.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&main));
     child<QPushButton>(main, name)->setFocus();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return, Qt::ControlModifier);
-    QVERIFY(!main.existingWindow(index)->isVisible());
+    QVERIFY(!opened->isVisible());
 }
 
 QTEST_MAIN(TestKeyboard)

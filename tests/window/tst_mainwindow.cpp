@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The start-up window: buttons, link labels and the life of the converter windows.
+#include "about.h"
 #include "catalogue.h"
 #include "converterwindow.h"
 #include "mainwindow.h"
@@ -212,7 +213,7 @@ void TestMainWindow::forzeOpensOnce()
     std::unique_ptr<MainWindow> w(makeWindow());
     w->show();
     QTest::mouseClick(button(w.get(), "btn_Forze"), Qt::LeftButton);
-    ConverterWindow *forze = w->existingWindow(2);
+    ConverterWindow *forze = w->existingWindow(*findQuantityById(u"forze"));
     QVERIFY(forze);
     QVERIFY(forze->isVisible());
     QCOMPARE(forze->objectName(), QStringLiteral("frm_forze"));
@@ -221,7 +222,7 @@ void TestMainWindow::forzeOpensOnce()
     forze->findChild<QRadioButton *>(QStringLiteral("opt_n1"))->click();
 
     QTest::mouseClick(button(w.get(), "btn_Forze"), Qt::LeftButton);
-    QCOMPARE(w->existingWindow(2), forze);
+    QCOMPARE(w->existingWindow(forze->quantity()), forze);
     QCOMPARE(
         forze->findChild<QLineEdit *>(QStringLiteral("txt_conv"))->text(), QStringLiteral("7"));
     QVERIFY(forze->findChild<QRadioButton *>(QStringLiteral("opt_n1"))->isChecked());
@@ -235,13 +236,13 @@ void TestMainWindow::reopenAfterClosing()
 {
     std::unique_ptr<MainWindow> w(makeWindow());
     w->show();
-    ConverterWindow *forze = w->showQuantity(2);
+    ConverterWindow *forze = w->showQuantity(*findQuantityById(u"forze"));
     forze->findChild<QLineEdit *>(QStringLiteral("txt_conv"))->setText(QStringLiteral("7"));
     forze->findChild<QRadioButton *>(QStringLiteral("opt_kg1"))->click();
     forze->findChild<QRadioButton *>(QStringLiteral("opt_kg2"))->click();
     forze->calcola();
     forze->close();
-    QCOMPARE(w->showQuantity(2), forze);
+    QCOMPARE(w->showQuantity(forze->quantity()), forze);
     QCOMPARE(
         forze->findChild<QLineEdit *>(QStringLiteral("txt_conv"))->text(), QStringLiteral("1"));
     QCOMPARE(forze->findChild<QLineEdit *>(QStringLiteral("txt_sol"))->text(), QString());
@@ -252,7 +253,7 @@ void TestMainWindow::closingMainLeavesConverterWorking()
 {
     std::unique_ptr<MainWindow> w(makeWindow());
     w->show();
-    ConverterWindow *forze = w->showQuantity(2);
+    ConverterWindow *forze = w->showQuantity(*findQuantityById(u"forze"));
     QSignalSpy quitting(qApp, &QCoreApplication::aboutToQuit);
     QVERIFY(w->close());
     QVERIFY(forze->isVisible());

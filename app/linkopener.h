@@ -3,8 +3,6 @@
 
 #pragma once
 
-#include "about.h"
-
 #include <QString>
 #include <functional>
 

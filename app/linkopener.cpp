@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: The Unitavo developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "linklauncher.h"
+#include "linkopener.h"
 
 #include <QDesktopServices>
 #include <QUrl>
