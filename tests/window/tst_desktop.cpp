@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // What assistive technologies and the desktop see of the windows: names, roles and the icon.
-#include "appicon.h"
 #include "about.h"
+#include "appicon.h"
 #include "catalogue.h"
 #include "converterwindow.h"
 #include "mainwindow.h"
