@@ -57,8 +57,5 @@ elif ! wine wineboot --init >"$build/wineboot.log" 2>&1; then
     cannot "Wine does not start (see $build/wineboot.log)"
 else
     wine_ok=true
-    # The prefix's server stays up between programs (stop_wine ends it): started anew for each
-    # test program run one at a time, it costs some 20 s a program.
-    wineserver -p
 fi
 $wine_ok || x_ok=false
