@@ -99,9 +99,6 @@ Run unitavo(const QStringList &arguments, qsizetype expectedErr, Display display
 class TestUnitavo : public QObject {
     Q_OBJECT
 
-    // Rows of programs that keep running left out.
-    bool endingOnly = false;
-
 private slots:
     void commandLine_data();
     void commandLine();
@@ -110,14 +107,17 @@ private slots:
     void withoutDisplay();
 };
 
-void TestUnitavo::commandLine_data()
+namespace {
+
+// Every row; with endingOnly, only those of command lines that end at once.
+void addRows(bool endingOnly)
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("out");
     QTest::addColumn<QString>("err");
     QTest::addColumn<int>("status");
 
-    const auto row = [this](const char *tag, const char *line, const QString &out,
+    const auto row = [endingOnly](const char *tag, const char *line, const QString &out,
                          const QString &err, int status) {
         if (status != kRunning || !endingOnly)
             QTest::newRow(tag) << QString::fromUtf8(line).split(u' ') << out << err << status;
@@ -156,35 +156,39 @@ void TestUnitavo::commandLine_data()
         kRunning);
 }
 
-void TestUnitavo::commandLine()
+// The row run with the display given, checked whole: its output, its messages and its status.
+void checkRow(Display display)
 {
     QFETCH(QStringList, arguments);
     QFETCH(QString, out);
     QFETCH(QString, err);
     QFETCH(int, status);
-    const Run run = unitavo(arguments, err.size(), Display::Offscreen);
+    const Run run = unitavo(arguments, err.size(), display);
     QCOMPARE(run.err, err);
     QCOMPARE(run.out, out);
     QCOMPARE(run.status, status);
+}
+
+} // namespace
+
+void TestUnitavo::commandLine_data()
+{
+    addRows(false);
+}
+
+void TestUnitavo::commandLine()
+{
+    checkRow(Display::Offscreen);
 }
 
 void TestUnitavo::withoutDisplay_data()
 {
-    endingOnly = true;
-    commandLine_data();
-    endingOnly = false;
+    addRows(true);
 }
 
 void TestUnitavo::withoutDisplay()
 {
-    QFETCH(QStringList, arguments);
-    QFETCH(QString, out);
-    QFETCH(QString, err);
-    QFETCH(int, status);
-    const Run run = unitavo(arguments, err.size(), Display::None);
-    QCOMPARE(run.err, err);
-    QCOMPARE(run.out, out);
-    QCOMPARE(run.status, status);
+    checkRow(Display::None);
 }
 
 QTEST_GUILESS_MAIN(TestUnitavo)
